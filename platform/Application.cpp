@@ -1,0 +1,27 @@
+// The application object and the choice of display platform.
+#include "platform/Application.h"
+
+#include "platform/ErrorReporting.h"
+
+namespace festoon {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("festoon"));
+    setApplicationDisplayName(QStringLiteral("Festoon"));
+}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    bool handled = false;
+    RunReportingErrors([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
+}
+
+void PreferX11Platform() {
+    // Window positions, shapes and dragging behave the same everywhere under X11 or XWayland.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+}
+
+} // namespace festoon

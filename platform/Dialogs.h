@@ -1,0 +1,57 @@
+// Thin wrappers over the common dialogs. Tests queue scripted answers, so no test ever blocks on a
+// modal dialog: while a script is active every Execute takes the next queued answer.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace festoon {
+
+// Picture-open dialog with a preview pane; filter in the "description|pattern;pattern" form.
+class OpenPictureDialog {
+public:
+    QString Filter;
+    QString FileName;
+    bool Execute(QWidget* parent);
+};
+
+// Save dialog with a filter index (1-based), no default extension and no overwrite question.
+class SaveDialog {
+public:
+    QString Filter; // "description|*.ext|description|*.ext"
+    int FilterIndex = 1;
+    QString FileName;
+    bool Execute(QWidget* parent);
+};
+
+// Font chooser that also returns a colour and a character set, with a live preview; each use starts
+// from the last choice.
+class FontDialog {
+public:
+    QFont Font;
+    QColor Color;
+    int Charset = 1; // the default character set
+    bool Execute(QWidget* parent);
+};
+
+// Yes/No question; true for Yes.
+bool AskYesNo(QWidget* parent, const QString& question);
+
+// Scripted answers for tests. std::nullopt answers Cancel (or No).
+namespace DialogScript {
+void Begin();     // from now on dialogs answer from the queues
+void End();       // back to real dialogs; clears the queues
+[[nodiscard]] bool Active();
+void AnswerOpen(std::optional<QString> path);
+void AnswerSave(std::optional<QString> path, int filterIndex = 1);
+void AnswerFont(std::optional<std::pair<QFont, QColor>> choice);
+void AnswerYesNo(bool yes);
+// Number of dialog requests that found no queued answer (a test fault).
+[[nodiscard]] int Unanswered();
+} // namespace DialogScript
+
+} // namespace festoon

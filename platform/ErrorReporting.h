@@ -1,0 +1,19 @@
+// The application-level error handler: failures of a user action are shown in an error box with the
+// application's title, and the program goes on. No exception crosses Qt's event loop.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace festoon {
+
+// Runs a user action; a PlatformError (or any other exception) is reported and swallowed.
+// Returns false when the action failed.
+bool RunReportingErrors(const std::function<void()>& action);
+
+// Shows a message in the error box (or hands it to the sink that tests install).
+void ReportError(const QString& message);
+// Replaces the error box, e.g. with a recorder in tests; an empty function restores the box.
+void SetErrorSink(std::function<void(const QString&)> sink);
+
+} // namespace festoon

@@ -1,0 +1,24 @@
+// Blending an object over what lies beneath it through the luminance of a mask.
+#pragma once
+
+#include <QImage>
+#include <cstdint>
+
+namespace festoon {
+
+// round-half-even(0.3 R + 0.59 G + 0.11 B), computed exactly in integers.
+[[nodiscard]] constexpr std::uint8_t MaskLuminance(int r, int g, int b) {
+    const int v = 30 * r + 59 * g + 11 * b;
+    const int q = v / 100;
+    const int rem = v % 100;
+    return static_cast<std::uint8_t>((rem > 50 || (rem == 50 && (q & 1))) ? q + 1 : q);
+}
+
+// layer := ((255 - a) * under + a * layer) / 255 per channel, a the mask pixel's luminance.
+// All three are 24-bit and the same size; layer is changed in place.
+void MaskBlend(QImage& layer, const QImage& under, const QImage& mask);
+
+// The plain scalar version, the reference the optimised one is checked against.
+void MaskBlendReference(QImage& layer, const QImage& under, const QImage& mask);
+
+} // namespace festoon

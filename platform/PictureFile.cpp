@@ -1,0 +1,26 @@
+// Photos and backdrops: the lower-case path decides between the bitmap and the JPEG reader.
+#include "platform/PictureFile.h"
+
+#include "platform/BmpCodec.h"
+#include "platform/FileIO.h"
+#include "platform/JpegCodec.h"
+
+namespace festoon {
+
+QImage LoadPictureFile(const QString& path) {
+    const QByteArray data = ReadWholeFile(path);
+    if (path.toLower().contains(QStringLiteral(".bmp"))) {
+        return DecodeBmp(data);
+    }
+    return DecodeJpeg(data);
+}
+
+void SaveBmpFile(const QImage& bitmap, const QString& path) {
+    WriteFileReplacing(path, EncodeBmp(bitmap));
+}
+
+void SaveJpegFile(const QImage& bitmap, const QString& path, int quality) {
+    WriteFileReplacing(path, EncodeJpeg(bitmap, quality));
+}
+
+} // namespace festoon

@@ -1,0 +1,47 @@
+// Only one instance of the program runs: a lock file held for the life of the process, and a local
+// socket through which a second instance asks the first to bring its main window back.
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <memory>
+
+class QLocalServer;
+class QWidget;
+
+namespace festoon {
+
+class SingleInstanceGuard : public QObject {
+    Q_OBJECT
+public:
+    // Takes the lock named `name` in the user's runtime folder; a stale lock from a crashed process is
+    // recovered. Runs before the application object exists.
+    explicit SingleInstanceGuard(const QString& name = QStringLiteral("RunOnlyOnce_MyProject"));
+    ~SingleInstanceGuard() override;
+
+    // True when this process holds the lock (no other instance runs).
+    [[nodiscard]] bool isFirst() const { return first_; }
+
+    // First instance: listens for requests (needs the application object) and, on each, restores
+    // `window` if minimised, else raises and activates it.
+    void listen(QWidget* window);
+
+    // Second instance: asks the first to show its window; true when the request was delivered.
+    bool askFirstToShow(int timeoutMs = 2000);
+
+signals:
+    void showRequested();
+
+private:
+    void bringBack();
+
+    QString name_;
+    std::unique_ptr<QLockFile> lock_;
+    bool first_ = false;
+    QLocalServer* server_ = nullptr;
+    QPointer<QWidget> window_;
+};
+
+} // namespace festoon

@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Builds the program with its artwork and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build.sh
+exec build/bin/festoon
