@@ -1,0 +1,2 @@
+// Unit1Load of the main window (being written).
+#include "app/Unit1.h"

@@ -1,0 +1,2 @@
+// Unit1Save of the main window (being written).
+#include "app/Unit1.h"
