@@ -1,15 +1,126 @@
-// TImgBtn (to be completed).
+// TImgBtn: shows Pic at rest, PicUp while hovered and PicDown while the left button is held on it.
 #include "controls/ImgBtn.h"
 
+#include "controls/TransparentKey.h"
+
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 TImgBtn::TImgBtn(QWidget* parent) : QWidget(parent) {}
-void TImgBtn::setPic(const QImage& picture) { pic_ = picture; display(pic_); }
-void TImgBtn::setPicDown(const QImage& picture) { picDown_ = picture; }
-void TImgBtn::setPicUp(const QImage& picture) { picUp_ = picture; }
-void TImgBtn::display(const QImage& picture) { displayed_ = picture; update(); }
-void TImgBtn::paintEvent(QPaintEvent*) { QPainter(this).drawImage(rect(), displayed_); }
-void TImgBtn::enterEvent(QEnterEvent*) {}
-void TImgBtn::leaveEvent(QEvent*) {}
-void TImgBtn::mousePressEvent(QMouseEvent*) {}
-void TImgBtn::mouseReleaseEvent(QMouseEvent*) { emit clicked(); }
+
+TImgBtn::Face TImgBtn::MakeFace(const QImage& picture) {
+    return {picture, KeyOutBottomLeftColour(picture)};
+}
+
+void TImgBtn::setPic(const QImage& picture) {
+    pic_ = MakeFace(picture);
+    display(pic_);
+}
+
+void TImgBtn::setPicDown(const QImage& picture) {
+    picDown_ = MakeFace(picture);
+}
+
+void TImgBtn::setPicUp(const QImage& picture) {
+    picUp_ = MakeFace(picture);
+}
+
+void TImgBtn::display(const Face& face) {
+    displayed_ = face;
+    update();
+}
+
+void TImgBtn::paintEvent(QPaintEvent*) {
+    const QImage& shown = Transparent ? displayed_.keyed : displayed_.picture;
+    if (shown.isNull())
+        return;
+    QPainter painter(this);
+    // The art is drawn larger than the pill it shows, so smoothing keeps its curves clean when squeezed.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect(), shown);
+}
+
+void TImgBtn::pointerEntered() {
+    if (releasing_) {
+        pointerInsideDuringRelease_ = true;
+        return;
+    }
+    if (MouseInside || !Supported)
+        return;
+    MouseInside = true;
+    display(ButtonPressed ? picDown_ : picUp_);
+    emit mouseEnter();
+}
+
+void TImgBtn::pointerLeft() {
+    if (releasing_) {
+        pointerInsideDuringRelease_ = false;
+        return;
+    }
+    if (!MouseInside || !Supported)
+        return;
+    MouseInside = false;
+    display(pic_);
+    emit mouseLeave();
+}
+
+void TImgBtn::enterEvent(QEnterEvent*) {
+    pointerEntered();
+}
+
+void TImgBtn::leaveEvent(QEvent*) {
+    pointerLeft();
+}
+
+// Qt withholds enter and leave from a widget that holds the mouse grab, so crossings during a press are
+// found from the pointer's position.
+void TImgBtn::mouseMoveEvent(QMouseEvent* event) {
+    if (!clickBegun_)
+        return;
+    if (rect().contains(event->position().toPoint()))
+        pointerEntered();
+    else
+        pointerLeft();
+}
+
+void TImgBtn::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    clickBegun_ = true;
+    if (!Supported)
+        return;
+    ButtonPressed = true;
+    if (MouseInside)
+        display(picDown_);
+    emit mouseDown();
+}
+
+void TImgBtn::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !clickBegun_)
+        return;
+    clickBegun_ = false;
+    const bool inside = rect().contains(event->position().toPoint());
+    if (inside) {
+        // A handler may open a modal dialog: the pressed picture stays until it returns.
+        releasing_ = true;
+        pointerInsideDuringRelease_ = MouseInside;
+        const QPointer<TImgBtn> alive(this);
+        emit clicked();
+        if (!alive)
+            return;
+        releasing_ = false;
+    }
+    if (!Supported)
+        return;
+    ButtonPressed = false;
+    if (MouseInside)
+        display(picUp_);
+    emit mouseUp();
+    if (inside && pointerInsideDuringRelease_ != MouseInside) {
+        if (pointerInsideDuringRelease_)
+            pointerEntered();
+        else
+            pointerLeft();
+    }
+}

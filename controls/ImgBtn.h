@@ -6,40 +6,58 @@
 
 class TImgBtn : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TImgBtn(QWidget* parent = nullptr);
 
     // Setting Pic also displays it; PicDown and PicUp are shown at the next state change.
     void setPic(const QImage& picture);
     void setPicDown(const QImage& picture);
     void setPicUp(const QImage& picture);
-    [[nodiscard]] const QImage& Pic() const { return pic_; }
-    [[nodiscard]] const QImage& PicDown() const { return picDown_; }
-    [[nodiscard]] const QImage& PicUp() const { return picUp_; }
-    [[nodiscard]] const QImage& displayed() const { return displayed_; }
+    [[nodiscard]] const QImage& Pic() const { return pic_.picture; }
+    [[nodiscard]] const QImage& PicDown() const { return picDown_.picture; }
+    [[nodiscard]] const QImage& PicUp() const { return picUp_.picture; }
+    [[nodiscard]] const QImage& displayed() const { return displayed_.picture; }
 
+    [[nodiscard]] bool mouseInside() const { return MouseInside; }
+    [[nodiscard]] bool buttonPressed() const { return ButtonPressed; }
+
+    // Switches the three-state behaviour on; when off the button keeps its picture but still clicks.
     bool Supported = true;
     // Pixels of the bitmap's bottom-left colour are not painted.
     bool Transparent = false;
 
-signals:
+  signals:
     void clicked();
     void mouseDown();
     void mouseUp();
     void mouseEnter();
     void mouseLeave();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
-    void display(const QImage& picture);
+  private:
+    // A picture as given and its copy with the transparent colour keyed out, made once when set.
+    struct Face {
+        QImage picture;
+        QImage keyed;
+    };
+    static Face MakeFace(const QImage& picture);
+    void display(const Face& face);
+    void pointerEntered();
+    void pointerLeft();
 
-    QImage pic_, picDown_, picUp_, displayed_;
+    Face pic_, picDown_, picUp_, displayed_;
     bool MouseInside = false;
     bool ButtonPressed = false;
+    // A left press began on the button and is not yet released (the click is owed on release).
+    bool clickBegun_ = false;
+    // While the click handler runs the pointer counts as captured: crossings wait until it returns.
+    bool releasing_ = false;
+    bool pointerInsideDuringRelease_ = false;
 };

@@ -1,1 +1,11 @@
 # Tests of the controls area.
+find_package(Qt6 REQUIRED COMPONENTS Test)
+festoon_add_tests(festoon_controls_tests
+  SOURCES
+    controls/FlatButtonLayout_test.cpp
+    controls/ImgBtn_test.cpp
+    controls/TFlatButtonUnit_test.cpp
+    controls/TFlatEditUnit_test.cpp
+    controls/TFlatGroupBoxUnit_test.cpp
+    controls/TFlatRadioButtonUnit_test.cpp
+  LIBS festoon_controls festoon_widget_test_main Qt6::Test)
