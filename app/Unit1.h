@@ -23,7 +23,7 @@ class TImgBtn;
 
 class TFormMain : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Builds the window and runs FormCreate; throws festoon::PlatformError when a start file
     // ("main\\mainx.bmp", "main\\mainb.jpg", "main\\Defaultmask.jpg") cannot be read.
     explicit TFormMain(QWidget* parent = nullptr);
@@ -47,6 +47,7 @@ public:
     TImgBtn* BtnCopy = nullptr;
     TImgBtn* BtnDelete = nullptr;
     QFrame* Panel1 = nullptr;
+    QWidget* CanvasArea = nullptr; // Panel1's inner area: parent of the backdrop, objects, ImTouMing, ImMove
     TFlatButton* FlatButton1 = nullptr; // minimise
     TFlatButton* FlatButton2 = nullptr; // close
     TImg* ImBackDrop = nullptr;
@@ -87,9 +88,9 @@ public:
     bool ClearAfterSave = false;
 
     // --- canvas operations ---
-    [[nodiscard]] int FirstFreeSlot() const;              // lowest hidden slot, or 50
-    [[nodiscard]] int SlotOf(const TImg* control) const;  // 0 when the control is in no slot
-    [[nodiscard]] TImg* TopObject() const;                // nullptr with only the backdrop
+    [[nodiscard]] int FirstFreeSlot() const;             // lowest hidden slot, or 50
+    [[nodiscard]] int SlotOf(const TImg* control) const; // 0 when the control is in no slot
+    [[nodiscard]] TImg* TopObject() const;               // nullptr with only the backdrop
     // Steps 3 to 7 of placing a new object, once the caller has filled the slot's object and made it
     // visible: list it as the topmost layer (moving its entry if it already has one), select it,
     // recompose, bring it and then the editing surface to the front, draw the selection marks.
@@ -131,11 +132,24 @@ public:
     void BtnTextClick();
     void ImgBtn1Click();
 
-protected:
+  signals:
+    // The window was closed (after FormClose): the program ends.
+    void closed();
+
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void CreateLayout();           // the controls at their design-time places (Unit1.cpp)
+    void CreateCommandButtons();   // the image buttons of the column (Unit1.cpp)
+    void CreateHiddenControls();   // hidden images and buttons, the Delete action (Unit1.cpp)
+    void StretchSkinToScreen();    // the skin enlarged to the screen sizes Image1 and the window
+    void SetPanelSize(QSize size); // Panel1 and the controls that fill its inner area
+    void PrepareCanvas();          // backdrop, default mask, slots, layer list (Unit1Canvas.cpp)
+    void CreateObjectSlots();      // the 50 hidden objects (Unit1Canvas.cpp)
 };
 
 // The main window; set by its constructor, cleared by its destructor.

@@ -1,2 +1,39 @@
-// Unit1Palettes of the main window (being written).
+// The main window's buttons that show the palettes where and as they were last left.
 #include "app/Unit1.h"
+
+#include "catalogs/UnitCartoon.h"
+#include "catalogs/UnitFrame.h"
+#include "catalogs/UnitMask.h"
+#include "catalogs/UnitText.h"
+#include "catalogs/Unitflower.h"
+
+namespace {
+
+void ShowPalette(QWidget* palette) {
+    if (palette) {
+        palette->show();
+        palette->raise();
+    }
+}
+
+} // namespace
+
+void TFormMain::BtnMaskClick() {
+    ShowPalette(FormMask);
+}
+
+void TFormMain::BtnFunnyClick() {
+    ShowPalette(FormFlower);
+}
+
+void TFormMain::ImgBtn3Click() {
+    ShowPalette(FormCartoon);
+}
+
+void TFormMain::BtnTextClick() {
+    ShowPalette(FormText);
+}
+
+void TFormMain::ImgBtn1Click() {
+    ShowPalette(FormFrame);
+}

@@ -5,10 +5,10 @@
 #include "platform/FileIO.h"
 #include "platform/JpegCodec.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QBuffer>
 #include <cstring>
 #include <stdexcept>
 #include <utility>
@@ -23,8 +23,11 @@ void ArtworkOutput::Write(const QString& path, const QByteArray& data) const {
 
 void ArtworkOutput::WriteArtwork(const QString& relative, const QImage& picture, int quality) const {
     QByteArray data = festoon::EncodeJpeg(picture, quality);
-    if (data.size() < 20) {
-        throw std::runtime_error("encoded artwork too short");
+    // The reader puts back a fixed 16-byte JFIF start, so the stream must begin with exactly that
+    // segment layout, or overwriting it would cut into the stream's own data.
+    static const QByteArray kJfifStart("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00", 11);
+    if (data.size() < 20 || !data.startsWith(kJfifStart)) {
+        throw std::runtime_error("encoded artwork does not start with a 16-byte JFIF segment");
     }
     std::memcpy(data.data(), kArtworkStamp, 16);
     Write(programFolder_ + QLatin1Char('/') + relative, data);

@@ -6,7 +6,7 @@
 #include <QString>
 
 class ArtworkOutput {
-public:
+  public:
     ArtworkOutput(QString programFolder, QString resourceFolder);
 
     // An artwork file (".ssl"): a JPEG whose first 16 bytes are overwritten, so it is no plain JPEG.
@@ -18,7 +18,7 @@ public:
     // A picture compiled into the program ("buttons/New_rest.bmp", "icon/festoon.png").
     void WriteResource(const QString& relative, const QImage& picture) const;
 
-private:
+  private:
     void Write(const QString& path, const QByteArray& data) const;
 
     QString programFolder_;

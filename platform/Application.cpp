@@ -11,9 +11,13 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
-    bool handled = false;
-    RunReportingErrors([&] { handled = QApplication::notify(receiver, event); });
-    return handled;
+    // The one place where a failed user action ends: reported, and the event loop goes on.
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ReportCurrentException();
+        return false;
+    }
 }
 
 void PreferX11Platform() {

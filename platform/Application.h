@@ -6,7 +6,7 @@
 namespace festoon {
 
 class Application : public QApplication {
-public:
+  public:
     Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

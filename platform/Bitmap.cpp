@@ -2,12 +2,23 @@
 #include "platform/Bitmap.h"
 
 #include "platform/PlatformError.h"
+#include "platform/RowStretcher.h"
 
-#include <algorithm>
 #include <cstring>
-#include <vector>
 
 namespace festoon {
+namespace {
+
+constexpr int kBytesPerPixel = 3;
+
+// Makes `image` 24-bit in place, so that the byte loops below may address it as blue, green, red.
+void MakeBitmap24(QImage& image) {
+    if (!image.isNull() && image.format() != kBitmapFormat) {
+        image = image.convertToFormat(kBitmapFormat);
+    }
+}
+
+} // namespace
 
 void CheckPictureSize(int w, int h) {
     if (w <= 0 || h <= 0 || w > kMaxPictureSide || h > kMaxPictureSide ||
@@ -40,6 +51,7 @@ void FillBitmap(QImage& bitmap, QRgb colour) {
 
 void StretchDraw(const QImage& source, QImage& dst, const QRect& dstRect) {
     const QImage src = ToBitmap24(source);
+    MakeBitmap24(dst);
     if (src.isNull() || dst.isNull() || dstRect.width() <= 0 || dstRect.height() <= 0) {
         return;
     }
@@ -47,32 +59,21 @@ void StretchDraw(const QImage& source, QImage& dst, const QRect& dstRect) {
     if (visible.isEmpty()) {
         return;
     }
-    const qint64 sw = src.width(), sh = src.height();
-    const qint64 dw = dstRect.width(), dh = dstRect.height();
-    // Byte offset of the source pixel for each visible destination column.
-    std::vector<int> columnOffset(static_cast<size_t>(visible.width()));
-    for (int x = visible.left(); x <= visible.right(); ++x) {
-        const qint64 dx = x - dstRect.left();
-        columnOffset[static_cast<size_t>(x - visible.left())] = static_cast<int>(dx * sw / dw) * 3;
-    }
+    const RowStretcher stretcher(src, dstRect, visible);
+    const size_t rowBytes = static_cast<size_t>(visible.width()) * kBytesPerPixel;
+    uchar* destBits = dst.bits();
+    const qsizetype destStride = dst.bytesPerLine();
     const uchar* previousSourceRow = nullptr;
-    uchar* previousDestRow = nullptr;
+    const uchar* previousDestRow = nullptr;
     for (int y = visible.top(); y <= visible.bottom(); ++y) {
-        const qint64 dy = y - dstRect.top();
-        const uchar* srcRow = src.constScanLine(static_cast<int>(dy * sh / dh));
-        uchar* out = dst.scanLine(y) + visible.left() * 3;
-        if (srcRow == previousSourceRow) {
-            // Enlarged rows repeat the row above.
-            std::memcpy(out, previousDestRow, static_cast<size_t>(visible.width()) * 3);
+        const uchar* sourceRow = stretcher.SourceRow(y);
+        uchar* out = destBits + y * destStride + visible.left() * kBytesPerPixel;
+        if (sourceRow == previousSourceRow) {
+            std::memcpy(out, previousDestRow, rowBytes); // an enlarged row repeats the one above
         } else {
-            for (size_t i = 0; i < columnOffset.size(); ++i) {
-                const uchar* p = srcRow + columnOffset[i];
-                out[i * 3] = p[0];
-                out[i * 3 + 1] = p[1];
-                out[i * 3 + 2] = p[2];
-            }
+            stretcher.DrawRow(y, out);
         }
-        previousSourceRow = srcRow;
+        previousSourceRow = sourceRow;
         previousDestRow = out;
     }
 }
@@ -89,21 +90,25 @@ void DrawUnscaled(const QImage& src, QImage& dst, QPoint topLeft) {
 
 void CopyBlock(const QImage& source, const QRect& srcRect, QImage& dst, QPoint dstTopLeft) {
     const QImage src = ToBitmap24(source);
+    MakeBitmap24(dst);
     if (src.isNull() || dst.isNull()) {
         return;
     }
     // Clip the source rectangle to the source, shifting the destination with it, then to dst.
     QRect from = srcRect.intersected(src.rect());
-    QPoint to = dstTopLeft + (from.topLeft() - srcRect.topLeft());
+    const QPoint to = dstTopLeft + (from.topLeft() - srcRect.topLeft());
     const QRect target = QRect(to, from.size()).intersected(dst.rect());
     if (target.isEmpty()) {
         return;
     }
     from = QRect(from.topLeft() + (target.topLeft() - to), target.size());
-    const size_t rowBytes = static_cast<size_t>(target.width()) * 3;
+    const size_t rowBytes = static_cast<size_t>(target.width()) * kBytesPerPixel;
+    const uchar* sourceBits = src.constBits();
+    uchar* destBits = dst.bits();
     for (int row = 0; row < target.height(); ++row) {
-        std::memcpy(dst.scanLine(target.top() + row) + target.left() * 3,
-                    src.constScanLine(from.top() + row) + from.left() * 3, rowBytes);
+        std::memmove(destBits + (target.top() + row) * dst.bytesPerLine() + target.left() * kBytesPerPixel,
+                     sourceBits + (from.top() + row) * src.bytesPerLine() + from.left() * kBytesPerPixel,
+                     rowBytes);
     }
 }
 

@@ -28,17 +28,19 @@ void FillBitmap(QImage& bitmap, QRgb colour);
 
 // Nearest-neighbour stretch of the whole of src into dstRect of dst: destination pixel dx of the
 // rectangle takes source column dx * sw / dw (integer division), rows likewise. Parts of dstRect that
-// lie outside dst are clipped; dst must be 24-bit, src is converted if it is not.
+// lie outside dst are clipped; dst is made 24-bit if it is not, src is read as 24-bit.
 void StretchDraw(const QImage& src, QImage& dst, const QRect& dstRect);
 
 // A new w x h 24-bit bitmap holding src stretched over the whole of it.
 [[nodiscard]] QImage StretchBitmap(const QImage& src, int w, int h);
 
-// Draws src unscaled with its top-left corner at topLeft of dst, clipped to both images.
+// Draws src unscaled with its top-left corner at topLeft of dst, clipped to both images; dst is made
+// 24-bit if it is not.
 void DrawUnscaled(const QImage& src, QImage& dst, QPoint topLeft);
 
 // Copies srcRect of src to dst with its top-left at dstTopLeft, clipped to both images; destination
-// pixels whose source lies outside src are left as they were.
+// pixels whose source lies outside src are left as they were. dst is made 24-bit if it is not; src
+// and dst may be the same picture (the copy reads it as it was before).
 void CopyBlock(const QImage& src, const QRect& srcRect, QImage& dst, QPoint dstTopLeft);
 
 } // namespace festoon

@@ -1,4 +1,6 @@
-// BMP files through Qt's BMP handler, with the header's size checked before anything is decoded.
+// BMP files through Qt's BMP handler. The header is checked first, by our own reading of it: an absurd
+// size is refused before anything is allocated, and a file too short for the pixels its header
+// promises is refused rather than decoded into a half-filled picture.
 #include "platform/BmpCodec.h"
 
 #include "platform/Bitmap.h"
@@ -7,21 +9,74 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QtEndian>
+#include <cstdlib>
 
 namespace festoon {
+namespace {
+
+constexpr qsizetype kFileHeaderSize = 14;
+constexpr quint32 kCoreHeaderSize = 12; // the old OS/2 header with 16-bit sizes
+constexpr quint32 kUncompressed = 0;
+constexpr quint32 kBitFields = 3;
+
+template <typename Value> Value ReadLittleEndian(const QByteArray& data, qsizetype offset) {
+    return qFromLittleEndian<Value>(data.constData() + offset);
+}
+
+// Checks what the headers promise against the file; throws PlatformError.
+void CheckBmpHeader(const QByteArray& data) {
+    if (data.size() < kFileHeaderSize + 4 || data[0] != 'B' || data[1] != 'M') {
+        throw PlatformError::InvalidBitmap();
+    }
+    const auto pixelOffset = ReadLittleEndian<quint32>(data, 10);
+    const auto infoSize = ReadLittleEndian<quint32>(data, 14);
+    if (infoSize < kCoreHeaderSize || data.size() < kFileHeaderSize + static_cast<qint64>(infoSize) ||
+        (infoSize != kCoreHeaderSize && infoSize < 40)) {
+        throw PlatformError::InvalidBitmap();
+    }
+    qint64 width = 0;
+    qint64 height = 0;
+    int bitCount = 0;
+    quint32 compression = kUncompressed;
+    if (infoSize == kCoreHeaderSize) {
+        width = ReadLittleEndian<quint16>(data, 18);
+        height = ReadLittleEndian<quint16>(data, 20);
+        bitCount = ReadLittleEndian<quint16>(data, 24);
+    } else {
+        width = ReadLittleEndian<qint32>(data, 18);
+        height = std::abs(static_cast<qint64>(ReadLittleEndian<qint32>(data, 22))); // negative: top-down
+        bitCount = ReadLittleEndian<quint16>(data, 28);
+        compression = ReadLittleEndian<quint32>(data, 30);
+    }
+    if (width <= 0 || height <= 0) {
+        throw PlatformError::InvalidBitmap();
+    }
+    CheckPictureSize(static_cast<int>(std::min<qint64>(width, 1 << 30)),
+                     static_cast<int>(std::min<qint64>(height, 1 << 30)));
+    const bool rowsOfKnownSize = (compression == kUncompressed || compression == kBitFields) &&
+                                 (bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 ||
+                                  bitCount == 24 || bitCount == 32);
+    if (rowsOfKnownSize) {
+        const qint64 rowBytes = (width * bitCount + 31) / 32 * 4;
+        if (static_cast<qint64>(pixelOffset) + rowBytes * height > data.size()) {
+            throw PlatformError::InvalidBitmap();
+        }
+    }
+}
+
+} // namespace
 
 QImage DecodeBmp(const QByteArray& data) {
+    CheckBmpHeader(data);
     QByteArray bytes = data;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
-    const QSize size = reader.size();
-    if (!reader.canRead() || !size.isValid()) {
-        throw PlatformError::InvalidBitmap();
-    }
-    CheckPictureSize(size.width(), size.height());
+    // Qt decodes into 32 bits per pixel; its own default limit would refuse pictures the program accepts.
+    reader.setAllocationLimit(static_cast<int>(kMaxPicturePixels * 4 / (1024 * 1024)));
     QImage image;
-    if (!reader.read(&image) || image.isNull()) {
+    if (!reader.canRead() || !reader.read(&image) || image.isNull()) {
         throw PlatformError::InvalidBitmap();
     }
     return ToBitmap24(image);

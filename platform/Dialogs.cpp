@@ -1,25 +1,51 @@
-// Common dialogs (to be completed: preview pane, filters, font chooser with colour, scripting).
+// The font dialog and the Yes/No question; the file dialogs live in FileDialogs.cpp.
 #include "platform/Dialogs.h"
 
-#include <QFileDialog>
+#include "platform/ActivateOnShow.h"
+#include "platform/DialogScriptQueue.h"
+#include "platform/FontChooserDialog.h"
+
+#include <QGuiApplication>
 #include <QMessageBox>
 
 namespace festoon {
 
-bool OpenPictureDialog::Execute(QWidget*) { return false; }
-bool SaveDialog::Execute(QWidget*) { return false; }
-bool FontDialog::Execute(QWidget*) { return false; }
-bool AskYesNo(QWidget*, const QString&) { return false; }
+QFont DefaultDialogFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(32);
+    return font;
+}
 
-namespace DialogScript {
-void Begin() {}
-void End() {}
-bool Active() { return false; }
-void AnswerOpen(std::optional<QString>) {}
-void AnswerSave(std::optional<QString>, int) {}
-void AnswerFont(std::optional<std::pair<QFont, QColor>>) {}
-void AnswerYesNo(bool) {}
-int Unanswered() { return 0; }
-} // namespace DialogScript
+bool FontDialog::Execute(QWidget* parent) {
+    if (DialogScript::Active()) {
+        const std::optional<std::pair<QFont, QColor>> answer = DialogScript::TakeFont();
+        if (answer) {
+            Font = answer->first;
+            Color = answer->second;
+        }
+        return answer.has_value();
+    }
+    FontChooserDialog dialog(parent);
+    dialog.setChoice(Font, Color);
+    ActivateOnShow(dialog);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    Font = dialog.chosenFont();
+    Color = dialog.chosenColor();
+    return true;
+}
+
+bool AskYesNo(QWidget* parent, const QString& question) {
+    if (DialogScript::Active()) {
+        return DialogScript::TakeYesNo();
+    }
+    QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QStringLiteral("yesNoBox"));
+    box.setDefaultButton(QMessageBox::Yes);
+    ActivateOnShow(box);
+    return box.exec() == QMessageBox::Yes;
+}
 
 } // namespace festoon

@@ -1,11 +1,14 @@
 // The error box, and the guard that runs a user action and reports its failure.
 #include "platform/ErrorReporting.h"
 
+#include "platform/ActivateOnShow.h"
 #include "platform/PlatformError.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 #include <exception>
+#include <new>
 
 namespace festoon {
 namespace {
@@ -20,8 +23,15 @@ void ReportError(const QString& message) {
         Sink()(message);
         return;
     }
+    // Without a widget application (start-up, tools) there is no box to show: the message goes to stderr.
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+        return;
+    }
     QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok,
                     QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("errorBox"));
+    ActivateOnShow(box);
     box.exec();
 }
 
@@ -29,18 +39,36 @@ void SetErrorSink(std::function<void(const QString&)> sink) {
     Sink() = std::move(sink);
 }
 
-bool RunReportingErrors(const std::function<void()>& action) {
+void ReportCurrentException() {
     try {
-        action();
-        return true;
+        throw;
     } catch (const PlatformError& error) {
         ReportError(error.message());
     } catch (const std::bad_alloc&) {
         ReportError(QStringLiteral("Out of memory"));
     } catch (const std::exception& error) {
         ReportError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        ReportError(QStringLiteral("Unexpected error"));
+    }
+}
+
+bool RunReportingErrors(const std::function<void()>& action) {
+    try {
+        action();
+        return true;
+    } catch (...) {
+        ReportCurrentException();
     }
     return false;
+}
+
+ErrorRecorder::ErrorRecorder() {
+    SetErrorSink([this](const QString& message) { messages_ << message; });
+}
+
+ErrorRecorder::~ErrorRecorder() {
+    SetErrorSink({});
 }
 
 } // namespace festoon

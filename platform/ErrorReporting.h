@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace festoon {
@@ -11,9 +12,27 @@ namespace festoon {
 // Returns false when the action failed.
 bool RunReportingErrors(const std::function<void()>& action);
 
+// Reports the exception being handled; call only inside a catch block.
+void ReportCurrentException();
+
 // Shows a message in the error box (or hands it to the sink that tests install).
 void ReportError(const QString& message);
 // Replaces the error box, e.g. with a recorder in tests; an empty function restores the box.
 void SetErrorSink(std::function<void(const QString&)> sink);
+
+// Records every reported message instead of showing it, for as long as it lives (tests).
+class ErrorRecorder {
+  public:
+    ErrorRecorder();
+    ~ErrorRecorder();
+    ErrorRecorder(const ErrorRecorder&) = delete;
+    ErrorRecorder& operator=(const ErrorRecorder&) = delete;
+
+    [[nodiscard]] const QStringList& messages() const { return messages_; }
+    void clear() { messages_.clear(); }
+
+  private:
+    QStringList messages_;
+};
 
 } // namespace festoon

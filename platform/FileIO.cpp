@@ -11,7 +11,8 @@ namespace festoon {
 
 QByteArray ReadWholeFile(const QString& path) {
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+    // Only regular files: a folder has no content, and a device or pipe (/dev/zero, a FIFO) may never end.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         throw PlatformError::CannotOpen(path);
     }
     QByteArray data = file.readAll();

@@ -6,8 +6,8 @@
 
 namespace festoon {
 
-// The whole content of the file; throws PlatformError::CannotOpen (also for a folder or an
-// unreadable file).
+// The whole content of a regular file; throws PlatformError::CannotOpen (also for a folder, a device
+// or an unreadable file).
 [[nodiscard]] QByteArray ReadWholeFile(const QString& path);
 
 // Writes data to a temporary file in the target's folder and renames it over path only when complete,

@@ -7,8 +7,8 @@
 namespace festoon {
 
 // Decodes a JPEG stream straight to a 24-bit bitmap (greyscale and CMYK streams converted). Throws
-// PlatformError "JPEG error #%d" for any libjpeg error and PictureTooLarge before allocating an
-// absurd picture.
+// PlatformError "JPEG error #%d" with libjpeg's message code for any libjpeg error, including a
+// stream that ends before its picture does, and PictureTooLarge before allocating an absurd picture.
 [[nodiscard]] QImage DecodeJpeg(const QByteArray& data);
 
 // Encodes a bitmap as a colour, baseline JPEG at the given quality, libjpeg's defaults otherwise.

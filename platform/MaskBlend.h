@@ -15,10 +15,16 @@ namespace festoon {
 }
 
 // layer := ((255 - a) * under + a * layer) / 255 per channel, a the mask pixel's luminance.
-// All three are 24-bit and the same size; layer is changed in place.
+// The three are made 24-bit; only the area the three sizes share is blended, so a size mismatch can
+// never read or write outside an image. layer is changed in place.
 void MaskBlend(QImage& layer, const QImage& under, const QImage& mask);
 
-// The plain scalar version, the reference the optimised one is checked against.
+// The same blend applied `passes` times in a row, each pass blending the previous pass's result over
+// the same under and mask; one walk over the pixels does all of them.
+void MaskBlend(QImage& layer, const QImage& under, const QImage& mask, int passes);
+
+// The plain scalar version, the reference the optimised one is checked against: one pass over the area
+// the three share, which must all be 24-bit.
 void MaskBlendReference(QImage& layer, const QImage& under, const QImage& mask);
 
 } // namespace festoon

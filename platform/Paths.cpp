@@ -53,7 +53,8 @@ QString ResolvePathCase(const QString& path) {
             const QString candidate = resolved + part;
             if (!QFileInfo::exists(candidate)) {
                 const QDir dir(resolved.isEmpty() ? QStringLiteral(".") : resolved);
-                const QStringList entries = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+                const QStringList entries =
+                    dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
                 found = false;
                 for (const QString& entry : entries) {
                     if (entry.compare(part, Qt::CaseInsensitive) == 0) {

@@ -7,7 +7,7 @@
 namespace festoon {
 
 class PlatformError : public std::runtime_error {
-public:
+  public:
     explicit PlatformError(const QString& message)
         : std::runtime_error(message.toStdString()), message_(message) {}
     [[nodiscard]] const QString& message() const { return message_; }
@@ -19,7 +19,7 @@ public:
     [[nodiscard]] static PlatformError InvalidBitmap();
     [[nodiscard]] static PlatformError PictureTooLarge(int width, int height);
 
-private:
+  private:
     QString message_;
 };
 

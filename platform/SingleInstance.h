@@ -15,9 +15,9 @@ namespace festoon {
 
 class SingleInstanceGuard : public QObject {
     Q_OBJECT
-public:
+  public:
     // Takes the lock named `name` in the user's runtime folder; a stale lock from a crashed process is
-    // recovered. Runs before the application object exists.
+    // recovered. May run before the application object exists.
     explicit SingleInstanceGuard(const QString& name = QStringLiteral("RunOnlyOnce_MyProject"));
     ~SingleInstanceGuard() override;
 
@@ -28,13 +28,19 @@ public:
     // `window` if minimised, else raises and activates it.
     void listen(QWidget* window);
 
-    // Second instance: asks the first to show its window; true when the request was delivered.
+    // Second instance: asks the first to show its window; true when the request was delivered. Needs
+    // the application object.
     bool askFirstToShow(int timeoutMs = 2000);
 
-signals:
+    // Where the lock file and the socket of `name` live.
+    [[nodiscard]] static QString LockFilePath(const QString& name);
+    [[nodiscard]] static QString SocketPath(const QString& name);
+
+  signals:
     void showRequested();
 
-private:
+  private:
+    void readRequests();
     void bringBack();
 
     QString name_;

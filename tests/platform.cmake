@@ -1,1 +1,21 @@
 # Tests of the platform area.
+find_package(Qt6 REQUIRED COMPONENTS Test)
+
+festoon_add_tests(platform_core_tests
+  SOURCES
+    platform/CodecTestPictures.cpp
+    platform/JpegCodec_test.cpp
+    platform/BmpCodec_test.cpp
+    platform/FileIO_test.cpp
+    platform/Paths_test.cpp
+    platform/PictureFile_test.cpp
+  LIBS festoon_core JPEG::JPEG GTest::gtest_main)
+
+festoon_add_tests(platform_widget_tests
+  SOURCES
+    platform/Dialogs_test.cpp
+    platform/ErrorReporting_test.cpp
+    platform/SingleInstance_test.cpp
+    platform/Desktop_test.cpp
+    platform/Application_test.cpp
+  LIBS festoon_widget_test_main festoon_test_support Qt6::Test)

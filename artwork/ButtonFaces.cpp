@@ -1,0 +1,215 @@
+// The main window's button faces and the bar and cross glyphs of the small window buttons.
+// Column buttons are 80 x 39 pictures squeezed onto 80 x 33 controls. They are drawn at 80 x 33 and
+// the six extra rows are copies put where a row-picking squeeze (row y takes y * 39 / 33) skips, so the
+// face shows as drawn whether the control picks rows or smooths.
+#include "artwork/ButtonFaces.h"
+
+#include "artwork/ArtworkOutput.h"
+#include "artwork/MainWindowLayout.h"
+#include "artwork/Painting.h"
+#include "artwork/Shapes.h"
+
+#include <QFont>
+#include <QPainter>
+#include <cmath>
+#include <cstring>
+
+using namespace art;
+
+namespace {
+
+enum class ButtonState { Rest, Hover, Down };
+
+constexpr int kFaceWidth = 80;
+constexpr int kFaceHeight = 39;
+constexpr int kShownHeight = 33;
+
+struct Pill {
+    QColor top, bottom, rim;
+};
+
+Pill PillColours(ButtonState state) {
+    switch (state) {
+    case ButtonState::Hover:
+        return {QColor(236, 178, 100), QColor(190, 122, 56), QColor(120, 70, 30)};
+    case ButtonState::Down:
+        return {QColor(128, 76, 38), QColor(100, 58, 30), QColor(52, 30, 14)};
+    case ButtonState::Rest:
+        break;
+    }
+    return {QColor(202, 138, 70), QColor(146, 88, 42), QColor(84, 48, 22)};
+}
+
+// Rows of the 39-row picture filled from the 33-row drawing so that the control's row pick finds each
+// drawn row in its place.
+QImage ExpandRows(const QImage& drawn) {
+    QImage face(kFaceWidth, kFaceHeight, QImage::Format_RGB32);
+    int shownRow = 0;
+    for (int row = 0; row < kFaceHeight; ++row) {
+        while (shownRow + 1 < kShownHeight && (shownRow + 1) * kFaceHeight / kShownHeight <= row) {
+            ++shownRow;
+        }
+        std::memcpy(face.scanLine(row), drawn.constScanLine(shownRow), kFaceWidth * 4);
+    }
+    return face;
+}
+
+QImage DrawColumnButton(const QString& caption, ButtonState state) {
+    QImage drawn = NewCanvas(kFaceWidth, kShownHeight, mainwindow::kColumnColour);
+    QPainter painter(&drawn);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const Pill colours = PillColours(state);
+    const QRectF box(2.5, 2.5, kFaceWidth - 5, kShownHeight - 6);
+    const QPainterPath pill = RoundedBox(box, box.height() / 2);
+    if (state != ButtonState::Down) {
+        DrawSoftShadow(painter, pill, QPointF(0, 1.5), 1, QColor(0, 0, 0, 150));
+    }
+    FillVertical(painter, pill, box, colours.top, colours.bottom);
+    // A glassy highlight over the upper half.
+    const QRectF gloss = box.adjusted(5, 1.5, -5, -box.height() / 2);
+    FillVertical(painter, RoundedBox(gloss, gloss.height() / 2), gloss, QColor(255, 240, 210, 90),
+                 QColor(255, 240, 210, 10));
+    painter.setPen(QPen(colours.rim, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(pill);
+
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    font.setBold(true);
+    font.setStretch(caption.size() > 7 ? QFont::Condensed : QFont::Unstretched);
+    const QRectF text = box.translated(0, state == ButtonState::Down ? 1 : 0);
+    painter.setFont(font);
+    painter.setPen(QColor(40, 20, 6, 190));
+    painter.drawText(text.translated(0, 1), Qt::AlignCenter, caption);
+    painter.setPen(QColor(255, 255, 255));
+    painter.drawText(text, Qt::AlignCenter, caption);
+    painter.end();
+    return ExpandRows(drawn);
+}
+
+// The copy and delete buttons are opaque squares on the column's colour.
+QImage SmallButtonGround(int size, ButtonState state) {
+    QImage image = NewCanvas(size, size, mainwindow::kColumnColour);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF box(0.5, 0.5, size - 1, size - 1);
+    const QPainterPath tile = RoundedBox(box, size / 5.0);
+    const Pill colours = PillColours(state);
+    FillVertical(painter, tile, box, colours.top, colours.bottom);
+    painter.setPen(QPen(colours.rim, 1));
+    painter.drawPath(tile);
+    return image;
+}
+
+// Two overlapping sheets, drawn on whole pixels since 20 x 20 is enlarged to 30 x 30.
+QImage DrawCopyButton(ButtonState state) {
+    QImage image = SmallButtonGround(20, state);
+    QPainter painter(&image);
+    const int shift = state == ButtonState::Down ? 1 : 0;
+    const QColor ink(60, 32, 12);
+    for (const QRect sheet : {QRect(4, 3 + shift, 8, 10), QRect(8, 7 + shift, 8, 10)}) {
+        painter.fillRect(sheet, ink);
+        painter.fillRect(sheet.adjusted(1, 1, -1, -1), house::Cream);
+    }
+    painter.fillRect(QRect(10, 10 + shift, 4, 1), QColor(170, 130, 90));
+    painter.fillRect(QRect(10, 12 + shift, 4, 1), QColor(170, 130, 90));
+    painter.fillRect(QRect(10, 14 + shift, 3, 1), QColor(170, 130, 90));
+    painter.end();
+    return image;
+}
+
+// A small waste bin.
+QImage DrawDeleteButton(ButtonState state) {
+    QImage image = SmallButtonGround(30, state);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(0, state == ButtonState::Down ? 1 : 0);
+    const QColor ink(60, 32, 12);
+    QPainterPath bin;
+    bin.moveTo(9, 10);
+    bin.lineTo(21, 10);
+    bin.lineTo(19.5, 24);
+    bin.lineTo(10.5, 24);
+    bin.closeSubpath();
+    painter.setPen(QPen(ink, 1.4));
+    painter.setBrush(house::Cream);
+    painter.drawPath(bin);
+    painter.drawRoundedRect(QRectF(7.5, 7, 15, 2.6), 1, 1);
+    painter.drawLine(QPointF(13, 7), QPointF(13.5, 5));
+    painter.drawLine(QPointF(13.5, 5), QPointF(16.5, 5));
+    painter.drawLine(QPointF(16.5, 5), QPointF(17, 7));
+    painter.setPen(QPen(QColor(150, 100, 60), 1.2));
+    for (const qreal x : {12.5, 15.0, 17.5}) {
+        painter.drawLine(QPointF(x, 12.5), QPointF(x + (15 - x) * 0.12, 21.5));
+    }
+    painter.end();
+    return image;
+}
+
+// Glyphs: 16 x 16 pixel art, the bottom-left pixel's colour is transparent. The button shows them from
+// (-1, -1) on 12 x 12, so the marks keep to pixels 3..12. A dark outline keeps the light mark legible
+// on light and dark faces alike.
+const QColor kGlyphKey(255, 0, 255);
+const QColor kGlyphLight(250, 234, 200);
+const QColor kGlyphDark(46, 26, 12);
+
+QImage DrawGlyph(bool cross) {
+    QImage glyph(16, 16, QImage::Format_RGB32);
+    glyph.fill(kGlyphKey);
+    for (int y = 0; y < 16; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(glyph.scanLine(y));
+        for (int x = 0; x < 16; ++x) {
+            double distance;
+            if (cross) {
+                const double cx = x - 7.5, cy = y - 7.5;
+                if (std::abs(cx) > 5.0 || std::abs(cy) > 5.0) {
+                    continue;
+                }
+                distance = std::min(std::abs(cx - cy), std::abs(cx + cy)) / std::sqrt(2.0);
+            } else {
+                if (x < 3 || x > 12 || y < 8 || y > 12) {
+                    continue;
+                }
+                distance = (x == 3 || x == 12 || y == 8 || y == 12) ? 1.0 : 0.0;
+            }
+            if (distance < 0.75) {
+                row[x] = kGlyphLight.rgb();
+            } else if (distance < 1.6) {
+                row[x] = kGlyphDark.rgb();
+            }
+        }
+    }
+    glyph.setPixel(0, 15, kGlyphKey.rgb());
+    return glyph;
+}
+
+struct ColumnButton {
+    const char* name;
+    const char* caption;
+};
+
+} // namespace
+
+void DrawButtonFaces(const ArtworkOutput& out) {
+    const ColumnButton column[] = {
+        {"New", "New"},     {"Save", "Save"},          {"Photo", "Photo"},     {"Backdrop", "Backdrop"},
+        {"Mask", "Mask"},   {"Flower", "Flower"},      {"Cartoon", "Cartoon"}, {"Text", "Text"},
+        {"Frame", "Frame"}, {"DelFrame", "Del Frame"}, {"Help", "Help"}};
+    const struct {
+        ButtonState state;
+        const char* suffix;
+    } states[] = {{ButtonState::Rest, "rest"}, {ButtonState::Hover, "hover"}, {ButtonState::Down, "down"}};
+    for (const auto& state : states) {
+        const auto file = [&](const char* name) {
+            return QStringLiteral("buttons/%1_%2.bmp").arg(QLatin1String(name), QLatin1String(state.suffix));
+        };
+        for (const ColumnButton& button : column) {
+            out.WriteResource(file(button.name),
+                              DrawColumnButton(QString::fromLatin1(button.caption), state.state));
+        }
+        out.WriteResource(file("Copy"), DrawCopyButton(state.state));
+        out.WriteResource(file("Delete"), DrawDeleteButton(state.state));
+    }
+    out.WriteResource(QStringLiteral("glyphs/bar.bmp"), DrawGlyph(false));
+    out.WriteResource(QStringLiteral("glyphs/cross.bmp"), DrawGlyph(true));
+}

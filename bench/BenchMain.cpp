@@ -1,0 +1,71 @@
+// Runs the benchmarks, then prints each figure as a ratio to its reference from the same run.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+// Remembers every benchmark's processor seconds per iteration while printing as usual. Processor time,
+// not wall time, is compared: every benchmark runs on one thread, and on a shared machine the wall
+// clock also counts the time other processes held the core.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    std::map<std::string, double> seconds;
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
+                seconds[run.benchmark_name()] =
+                    run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+struct Comparison {
+    const char* what;
+    const char* measured;
+    const char* reference;
+    const char* meaning;    // how to read the ratio
+    bool timeRatio = false; // measured time / reference time, rather than reference time / measured time
+};
+
+constexpr Comparison kComparisons[] = {
+    {"blend throughput vs pixman OVER a8", "BM_MaskBlend", "BM_PixmanOverA8", "x pixman's speed"},
+    {"blend throughput vs memory floor", "BM_MaskBlend", "BM_MemoryFloor", "x the floor's speed"},
+    {"blend throughput vs memcpy", "BM_MaskBlend", "BM_Memcpy", "x memcpy's speed"},
+    {"blend speed-up over the reference", "BM_MaskBlend", "BM_MaskBlendReference", "x the reference"},
+    {"render 50 objects vs memory floor", "BM_RenderObjects", "BM_RenderFloor", "x the floor's time", true},
+    {"render 50 objects speed-up over plain", "BM_RenderObjects", "BM_RenderObjectsReference", "x plain"},
+    {"stretch skin vs copying its pixels", "BM_StretchSkin", "BM_SkinSizedCopy", "x the copy's speed"},
+    {"region speed-up over strip union", "BM_BitmapToRegion", "BM_BitmapToRegionStripUnion", "x strip union"},
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    std::printf("\nRatios (processor time per iteration against its reference):\n");
+    for (const Comparison& c : kComparisons) {
+        const auto measured = reporter.seconds.find(c.measured);
+        const auto reference = reporter.seconds.find(c.reference);
+        if (measured == reporter.seconds.end() || reference == reporter.seconds.end()) {
+            continue;
+        }
+        const double ratio =
+            c.timeRatio ? measured->second / reference->second : reference->second / measured->second;
+        std::printf("  %-40s %6.2f %s  (%.2f ms against %.2f ms)\n", c.what, ratio, c.meaning,
+                    measured->second * 1e3, reference->second * 1e3);
+    }
+    return 0;
+}

@@ -1,0 +1,58 @@
+// TPaletteWindow: what every palette window shares: a borderless tool window shaped by its skin,
+// dragged by its background picture Image1, hidden by its glyph buttons, and a grid of thumbnails whose
+// clicks act on an item number.
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class TFlatButton;
+class TImg;
+
+class TPaletteWindow : public QWidget {
+    Q_OBJECT
+  public:
+    TImg* Image1 = nullptr; // the skin and the drag handle
+
+    // The palette's own drag state; palettes that share the main window's pair leave it unused.
+    bool WindowDragging = false;
+    QPoint WindowDragAnchor;
+
+    // Dragging by the background, with any mouse button; positions are Image1's (the client's).
+    void Image1MouseDown(Qt::MouseButton button, QPoint position);
+    void Image1MouseMove(QPoint position);
+    void Image1MouseUp(Qt::MouseButton button, QPoint position);
+
+    // The click handler of thumbnail K (Im1Click ... Im20Click of the layout): the palette's action on
+    // item K. Throws PlatformError when an artwork file fails.
+    virtual void ThumbnailClick(int item) = 0;
+
+  protected:
+    struct WindowLook {
+        QSize clientSize;
+        QPoint firstPosition;
+        QString skinResource;
+        bool sharesMainWindowDrag = false;
+    };
+    TPaletteWindow(QWidget* parent, const WindowLook& look);
+
+    // A 12 x 12 flat button with a 16 x 16 glyph from the resources; clicking it hides the window.
+    TFlatButton* MakeHideButton(QPoint position, const QString& glyphResource);
+    // An 80 x 80 stretching thumbnail named after its item; its click runs ThumbnailClick(item).
+    TImg* MakeThumbnail(int item, QPoint position);
+
+  private:
+    bool& Dragging();
+    QPoint& DragAnchor();
+    bool sharesMainWindowDrag_;
+};
+
+// Runs the handler of a control event: a failure is shown in the error box and the program goes on.
+// Exceptions never travel through Qt's signal delivery.
+void RunHandler(const std::function<void()>& handler);
+
+// A picture compiled into the program (skins, glyphs); throws PlatformError when it cannot be read.
+[[nodiscard]] QImage ResourceBitmap(const QString& resource);

@@ -1,0 +1,128 @@
+// The text palette: balloons from the text catalog, and lines of text turned into objects.
+#include "catalogs/UnitText.h"
+
+#include "app/Unit1.h"
+#include "app/img.h"
+#include "catalogs/ArtworkPlacing.h"
+#include "catalogs/TextMask.h"
+#include "catalogs/Thumbnails.h"
+#include "controls/TFlatButtonUnit.h"
+#include "controls/TFlatEditUnit.h"
+#include "controls/TFlatGroupBoxUnit.h"
+#include "platform/Bitmap.h"
+#include "platform/Paths.h"
+
+#include <QLabel>
+
+TFormText* FormText = nullptr;
+
+namespace {
+
+constexpr QPoint kBalloonPositions[] = {{24, 74},  {126, 74},  {236, 74},  {346, 74},
+                                        {24, 162}, {128, 160}, {238, 160}, {348, 160}};
+constexpr int kBalloonDivisor = 2;
+constexpr QPoint kTextObjectPosition{14, 10};
+
+QFont PaletteFont(int pixelSize) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& caption, QRect geometry) {
+    auto* label = new QLabel(caption, parent);
+    label->setGeometry(geometry);
+    label->setFont(PaletteFont(16));
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, QColor(0, 255, 0));
+    label->setPalette(colours);
+    label->setAutoFillBackground(false);
+    // The label grows to its caption, which the resolved font may draw wider than the design's.
+    label->adjustSize();
+    return label;
+}
+
+TFlatButton* MakeCaptionButton(QWidget* parent, const QString& caption, QRect geometry) {
+    auto* button = new TFlatButton(parent);
+    button->setGeometry(geometry);
+    button->setCaption(caption);
+    return button;
+}
+
+} // namespace
+
+TFormText::TFormText(QWidget* parent)
+    : TPaletteWindow(parent,
+                     {QSize(470, 369), QPoint(296, 154), QStringLiteral(":/art/skins/text.bmp"), false}) {
+    setObjectName(QStringLiteral("FormText"));
+
+    Label1 =
+        MakeLabel(this, QStringLiteral("(1) Choose one Speaking  Balloon by clicking it"), {24, 40, 328, 20});
+    Label2 = MakeLabel(this, QStringLiteral("(2) Input text then click button 'OK'"), {24, 264, 242, 20});
+
+    FlatGroupBox1 = new TFlatGroupBox(this);
+    FlatGroupBox1->setGeometry(24, 252, 401, 1);
+
+    FlatEdit1 = new TFlatEdit(this);
+    FlatEdit1->setObjectName(QStringLiteral("FlatEdit1"));
+    FlatEdit1->setGeometry(24, 290, 409, 19);
+    FlatEdit1->setFocusPolicy(Qt::StrongFocus);
+    FlatEdit1->ColorFlat = palette().color(QPalette::Button);
+    FlatEdit1->setParentColor(true);
+    FlatEdit1->AdjustHeightToFont();
+
+    FlatButton1 = MakeCaptionButton(this, QStringLiteral("OK"), {240, 320, 80, 23});
+    FlatButton1->setObjectName(QStringLiteral("FlatButton1"));
+    connect(FlatButton1, &TFlatButton::clicked, this, [this] { RunHandler([this] { FlatButton1Click(); }); });
+    FlatButton2 = MakeCaptionButton(this, QStringLiteral("Cancel"), {344, 320, 80, 23});
+    FlatButton2->setObjectName(QStringLiteral("FlatButton2"));
+    connect(FlatButton2, &TFlatButton::clicked, this, [this] { RunHandler([this] { FlatButton2Click(); }); });
+    BtnClose = MakeHideButton(QPoint(412, 8), QStringLiteral(":/art/glyphs/bar.bmp"));
+    BtnClose->setObjectName(QStringLiteral("BtnClose"));
+    BtnHide = MakeHideButton(QPoint(425, 8), QStringLiteral(":/art/glyphs/cross.bmp"));
+    BtnHide->setObjectName(QStringLiteral("BtnHide"));
+
+    for (int item = 1; item <= kBalloonCount; ++item) {
+        Thumbnails[static_cast<size_t>(item - 1)] = MakeThumbnail(item, kBalloonPositions[item - 1]);
+    }
+    FlatEdit1->setFocus(); // takes effect whenever the window becomes active
+
+    // The balloons are read once, here; a failing file leaves it and the later ones empty.
+    RunHandler([this] {
+        festoon::FillThumbnails(festoon::ProgramPath(QStringLiteral("pic\\text\\small\\")), Thumbnails);
+    });
+}
+
+void TFormText::ThumbnailClick(int item) {
+    const QString name = QString::number(item) + QStringLiteral(".ssl");
+    festoon::AddArtworkObject(festoon::ProgramPath(QStringLiteral("pic\\text\\big\\") + name),
+                              festoon::ProgramPath(QStringLiteral("pic\\text\\mask\\") + name),
+                              kBalloonDivisor);
+}
+
+void TFormText::FlatButton1Click() {
+    const QString text = FlatEdit1->text();
+    if (!text.isEmpty() && FontDialog1.Execute(this)) {
+        AddTextObject(text, FontDialog1.Font, FontDialog1.Color);
+    }
+    FlatEdit1->clear();
+}
+
+void TFormText::FlatButton2Click() {
+    FlatEdit1->clear();
+    hide();
+}
+
+void TFormText::AddTextObject(const QString& text, const QFont& font, const QColor& color) {
+    const QImage mask = festoon::RenderTextMask(text, font);
+    QImage colour = festoon::MakeBitmap(mask.width(), mask.height());
+    festoon::FillBitmap(colour, color.rgb());
+
+    const int slot = FormMain->FirstFreeSlot();
+    TImg* object = FormMain->ObjectSlots[slot];
+    object->setGeometry(QRect(kTextObjectPosition, mask.size()));
+    object->BMP = colour;
+    object->Mask = mask;
+    object->setVisible(true);
+    FormMain->PlaceObject(slot);
+}

@@ -1,0 +1,45 @@
+// TFormText: the text palette. It places speech balloons and text objects rendered in a font and a
+// colour the user picks.
+#pragma once
+
+#include "catalogs/PaletteWindow.h"
+#include "platform/Dialogs.h"
+
+#include <array>
+
+class QLabel;
+class TFlatEdit;
+class TFlatGroupBox;
+
+class TFormText : public TPaletteWindow {
+    Q_OBJECT
+  public:
+    static constexpr int kBalloonCount = 8;
+
+    explicit TFormText(QWidget* parent = nullptr);
+
+    std::array<TImg*, kBalloonCount> Thumbnails{}; // Im1, Im2, Im3, im4 ... im8
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    TFlatGroupBox* FlatGroupBox1 = nullptr; // the rule between the two steps
+    TFlatEdit* FlatEdit1 = nullptr;
+    TFlatButton* FlatButton1 = nullptr; // "OK"
+    TFlatButton* FlatButton2 = nullptr; // "Cancel"
+    TFlatButton* BtnClose = nullptr;
+    TFlatButton* BtnHide = nullptr;
+    // Lives as long as the window, so that each use starts from the last choice.
+    festoon::FontDialog FontDialog1;
+
+    // Places balloon K at half its size: "pic\text\big\K.ssl" with "pic\text\mask\K.ssl".
+    void ThumbnailClick(int item) override;
+    // "OK": makes a text object of the field's text in a font chosen in FontDialog1, then empties the
+    // field. An empty field or a cancelled dialog makes nothing.
+    void FlatButton1Click();
+    // "Cancel": empties the field and hides the window.
+    void FlatButton2Click();
+
+    // Places the text as an object at 14, 10: its Mask the text in white on black, its BMP the colour.
+    void AddTextObject(const QString& text, const QFont& font, const QColor& color);
+};
+
+extern TFormText* FormText;

@@ -1,0 +1,88 @@
+// The shown main window on a 1024 x 768 screen, with scripted dialogs, a recording error sink and
+// helpers to place objects and to press, move and release the mouse over the canvas as a user would.
+#pragma once
+
+#include "app/Unit1.h"
+#include "app/img.h"
+#include "controls/ImgBtn.h"
+#include "platform/Bitmap.h"
+#include "platform/Dialogs.h"
+#include "platform/ErrorReporting.h"
+#include "platform/Screen.h"
+#include "tests/support/TestProgramFolder.h"
+
+#include <QStringList>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+class EditingFixture : public ::testing::Test {
+  protected:
+    static constexpr QRgb kMarkColour = 0xFFFE0303; // the selection-mark glyph: red 254, green 3, blue 3
+
+    void SetUp() override {
+        festoon::SetScreenSize(QSize(1024, 768));
+        festoon::SetErrorSink([this](const QString& message) { errors.append(message); });
+        festoon::DialogScript::Begin();
+        window = std::make_unique<TFormMain>();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void TearDown() override {
+        EXPECT_EQ(festoon::DialogScript::Unanswered(), 0);
+        window.reset();
+        festoon::DialogScript::End();
+        festoon::SetErrorSink({});
+        festoon::SetScreenSize(QSize());
+    }
+
+    // Places a solid object with a white mask (it shows its own colour exactly) in the first free slot.
+    TImg* PlaceSolid(const QRect& bounds, QRgb colour) {
+        const int slot = window->FirstFreeSlot();
+        TImg* object = window->ObjectSlots[slot];
+        object->BMP = SolidPicture(bounds.width(), bounds.height(), colour);
+        object->Mask = SolidPicture(8, 8, qRgb(255, 255, 255));
+        object->setGeometry(bounds);
+        object->show();
+        window->PlaceObject(slot);
+        return object;
+    }
+
+    // The window coordinates of a canvas point.
+    [[nodiscard]] QPoint OnWindow(QPoint canvasPoint) const {
+        return window->CanvasArea->mapTo(window.get(), canvasPoint);
+    }
+
+    // Mouse events go through the window, so that they reach whichever control lies on top.
+    void Press(QPoint canvasPoint) {
+        QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, OnWindow(canvasPoint));
+    }
+    void MoveTo(QPoint canvasPoint) { QTest::mouseMove(window->windowHandle(), OnWindow(canvasPoint)); }
+    void Release(QPoint canvasPoint) {
+        QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, OnWindow(canvasPoint));
+    }
+    // A drag as a user makes it: hover at the start (which sets the cursor), press, move, release.
+    void Drag(QPoint from, QPoint to) {
+        MoveTo(from);
+        Press(from);
+        MoveTo(to);
+        Release(to);
+    }
+
+    static void Click(TImgBtn* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    [[nodiscard]] Qt::CursorShape SurfaceCursor() const { return window->ImTouMing->cursor().shape(); }
+
+    [[nodiscard]] int VisibleObjects() const {
+        int count = 0;
+        for (int slot = 1; slot <= TFormMain::kSlotCount; ++slot) {
+            count += window->ObjectSlots[slot]->isHidden() ? 0 : 1;
+        }
+        return count;
+    }
+
+    TestProgramFolder folder;
+    std::unique_ptr<TFormMain> window;
+    QStringList errors;
+};

@@ -1,0 +1,213 @@
+// The main window as a window: geometry on different screens, its controls, its shape, dragging it,
+// and the report of a missing start file.
+#include "tests/app/WindowFixture.h"
+
+#include "controls/ImgBtn.h"
+#include "controls/TFlatButtonUnit.h"
+#include "platform/PlatformError.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+class MainWindowTest : public WindowFixture {};
+
+struct ScreenGeometry {
+    QSize screen;
+    QSize window;
+    int flatButton1Left;
+    QSize panel;
+    QSize canvas;
+    QSize band;
+};
+
+class MainWindowGeometryTest : public WindowFixture, public ::testing::WithParamInterface<ScreenGeometry> {};
+
+TEST_P(MainWindowGeometryTest, FollowsTheStretchedSkin) {
+    const ScreenGeometry& expected = GetParam();
+    CreateWindow(expected.screen);
+    EXPECT_EQ(window->geometry(), QRect(QPoint(0, 0), expected.window));
+    EXPECT_EQ(window->Image1->geometry(), QRect(QPoint(0, 0), expected.window));
+    EXPECT_EQ(window->Image1->Picture().size(), expected.window);
+    EXPECT_EQ(window->FlatButton1->geometry(), QRect(expected.flatButton1Left, 14, 16, 16));
+    EXPECT_EQ(window->FlatButton2->geometry(), QRect(expected.flatButton1Left + 14, 14, 16, 16));
+    EXPECT_EQ(window->Panel1->geometry(), QRect(QPoint(114, 58), expected.panel));
+    EXPECT_EQ(window->Panel1->contentsRect().size(), expected.canvas);
+    EXPECT_EQ(window->CanvasArea->geometry(), window->Panel1->contentsRect());
+    for (const TImg* filling : {window->ImBackDrop, window->Image2, window->ImTouMing}) {
+        EXPECT_EQ(filling->geometry(), QRect(QPoint(0, 0), expected.canvas))
+            << filling->objectName().toStdString();
+    }
+    EXPECT_EQ(window->CanvasSize(), expected.canvas);
+    EXPECT_EQ(window->ImMove->size(), expected.band);
+    EXPECT_EQ(window->ImMove->Picture().size(), expected.band);
+    EXPECT_TRUE(window->ImMove->isHidden());
+
+    // The composed picture has the design-time canvas size until the first recomposition.
+    EXPECT_EQ(window->ComposedBmp.size(), QSize(608, 474));
+    window->Btnchonghua->click();
+    EXPECT_EQ(window->ComposedBmp.size(), expected.canvas);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, MainWindowGeometryTest,
+    ::testing::Values(ScreenGeometry{{1024, 768}, {1020, 743}, 943, {882, 673}, {876, 667}, {1382, 1173}},
+                      ScreenGeometry{
+                          {1920, 1080}, {1916, 1055}, 1839, {1778, 985}, {1772, 979}, {2278, 1485}}));
+
+TEST_F(MainWindowTest, IsABorderlessWindowShapedByItsSkin) {
+    CreateWindow();
+    EXPECT_EQ(FormMain, window.get());
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Festoon"));
+    // The start skin has the key colour in a 4-pixel margin around its panel.
+    const QRegion shape = window->mask();
+    EXPECT_FALSE(shape.contains(QPoint(0, 0)));
+    EXPECT_FALSE(shape.contains(QPoint(3, 100)));
+    EXPECT_FALSE(shape.contains(QPoint(1019, 742)));
+    EXPECT_TRUE(shape.contains(QPoint(4, 4)));
+    EXPECT_TRUE(shape.contains(QPoint(500, 400)));
+    EXPECT_TRUE(shape.contains(QPoint(1015, 738)));
+    window.reset();
+    EXPECT_EQ(FormMain, nullptr);
+}
+
+TEST_F(MainWindowTest, CommandButtonsShowTheirPicturesAndRunTheirHandlers) {
+    CreateWindow();
+    const QList<TImgBtn*> buttons = window->findChildren<TImgBtn*>();
+    ASSERT_EQ(buttons.size(), 13);
+    for (const TImgBtn* button : buttons) {
+        const std::string name = button->objectName().toStdString();
+        EXPECT_FALSE(button->Pic().isNull() || button->PicUp().isNull() || button->PicDown().isNull())
+            << name;
+        EXPECT_EQ(button->displayed(), button->Pic()) << name;
+        EXPECT_EQ(button->Transparent, button != window->BtnCopy && button != window->BtnDelete) << name;
+    }
+    EXPECT_EQ(window->BtnNew->geometry(), QRect(26, 112, 80, 33));
+    EXPECT_EQ(window->BtnHelp->geometry(), QRect(26, 432, 80, 33));
+    EXPECT_EQ(window->BtnDelete->geometry(), QRect(69, 80, 30, 30));
+
+    // A click reaches the handler: Delete with one object on the canvas removes it.
+    window->show();
+    TImg* object = FillSlot(1, QRect(10, 10, 40, 40), qRgb(9, 9, 9), WhiteMask());
+    window->PlaceObject(1);
+    QTest::mouseClick(window->BtnDelete, Qt::LeftButton);
+    EXPECT_TRUE(object->isHidden());
+    EXPECT_EQ(window->LayerList.size(), 1);
+}
+
+TEST_F(MainWindowTest, HiddenControlsHoldTheStartPictures) {
+    CreateWindow();
+    EXPECT_TRUE(window->ImageDian->isHidden());
+    EXPECT_EQ(window->ImageDian->Picture(), SolidPicture(6, 6, qRgb(254, 3, 3)));
+    EXPECT_EQ(window->Image2->Picture(), SolidPicture(85, 85, qRgb(1, 99, 1)));
+    EXPECT_TRUE(window->ImTouMing->Transparent);
+    EXPECT_EQ(window->ImTouMing->Picture(), SolidPicture(470, 395, qRgb(255, 255, 255)));
+    for (const TImg* hidden : {window->ImDefultMask, window->ImFuzhu, window->Imfuzhu1}) {
+        EXPECT_TRUE(hidden->isHidden()) << hidden->objectName().toStdString();
+    }
+    EXPECT_TRUE(window->Btnchonghua->isHidden());
+    EXPECT_TRUE(window->BtnSaveFuzhu->isHidden());
+
+    // Backdrop and default mask at their files' own sizes.
+    EXPECT_EQ(window->ImBackDrop->Picture().size(), TestProgramFolder::StartBackdrop().size());
+    EXPECT_EQ(window->ImBackDrop->Picture(), window->ImFuzhu->Picture());
+    EXPECT_EQ(window->CleanBackdropBmp, window->ImBackDrop->Picture());
+    EXPECT_EQ(window->ImDefultMask->Picture().size(), TestProgramFolder::StartDefaultMask().size());
+    EXPECT_EQ(window->ImDefultMask->Picture(), window->Imfuzhu1->Picture());
+    ASSERT_EQ(window->LayerList.size(), 1);
+    EXPECT_EQ(window->LayerList.first(), window->ImBackDrop);
+}
+
+TEST_F(MainWindowTest, ObjectSlotsLieAboveTheEditingSurfaceAndTheBand) {
+    CreateWindow();
+    const QObjectList& zOrder = window->CanvasArea->children(); // back to front
+    const auto depth = [&](const QObject* control) { return zOrder.indexOf(control); };
+    EXPECT_LT(depth(window->Image2), depth(window->ImBackDrop));
+    EXPECT_LT(depth(window->ImBackDrop), depth(window->ImTouMing));
+    for (int slot = 1; slot <= TFormMain::kSlotCount; ++slot) {
+        const TImg* object = window->ObjectSlots[static_cast<size_t>(slot)];
+        ASSERT_NE(object, nullptr);
+        EXPECT_EQ(object->objectName(), QStringLiteral("d%1").arg(slot));
+        EXPECT_TRUE(object->isHidden());
+        EXPECT_TRUE(object->Stretch);
+        EXPECT_GT(depth(object), depth(window->ImTouMing));
+        EXPECT_GT(depth(object), depth(window->ImMove));
+    }
+}
+
+class WindowDragTest : public WindowFixture, public ::testing::WithParamInterface<Qt::MouseButton> {};
+
+TEST_P(WindowDragTest, MovesTheWindowByThePointerMotion) {
+    CreateWindow();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const QPoint press(600, 20); // the skin's top strip
+    ASSERT_EQ(window->childAt(press), window->Image1);
+    QTest::mousePress(window->Image1, GetParam(), {}, press);
+    EXPECT_TRUE(window->WindowDragging);
+    QTest::mouseMove(window->Image1, press + QPoint(30, 10));
+    QTest::mouseRelease(window->Image1, GetParam(), {}, press + QPoint(30, 10));
+    EXPECT_EQ(window->pos(), QPoint(30, 10));
+    EXPECT_FALSE(window->WindowDragging);
+
+    // Without a press, moving does nothing.
+    QTest::mouseMove(window->Image1, press + QPoint(80, 80));
+    EXPECT_EQ(window->pos(), QPoint(30, 10));
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, WindowDragTest, ::testing::Values(Qt::LeftButton, Qt::RightButton));
+
+TEST_F(MainWindowTest, TheWindowItselfDragsLikeItsSkin) {
+    CreateWindow();
+    window->show();
+    QTest::mousePress(window.get(), Qt::RightButton, {}, QPoint(50, 50));
+    QTest::mouseMove(window.get(), QPoint(40, 70));
+    QTest::mouseRelease(window.get(), Qt::RightButton, {}, QPoint(40, 70));
+    EXPECT_EQ(window->pos(), QPoint(-10, 20));
+}
+
+TEST_F(MainWindowTest, FlatButtonsMinimiseAndClose) {
+    CreateWindow();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QTest::mouseClick(window->FlatButton1, Qt::LeftButton);
+    EXPECT_TRUE(window->isMinimized());
+
+    window->showNormal();
+    QSignalSpy closed(window.get(), &TFormMain::closed);
+    QTest::mouseClick(window->FlatButton2, Qt::LeftButton);
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+class MissingStartFileTest : public WindowFixture, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(MissingStartFileTest, ConstructionReportsTheFullPath) {
+    const QString relative = QString::fromLatin1(GetParam());
+    folder.remove(relative);
+    try {
+        CreateWindow();
+        FAIL() << "the window was built without " << GetParam();
+    } catch (const festoon::PlatformError& error) {
+        EXPECT_EQ(error.message(), QStringLiteral("Cannot open file ") + folder.file(relative));
+    }
+    EXPECT_EQ(FormMain, nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(StartFiles, MissingStartFileTest,
+                         ::testing::Values("main/mainx.bmp", "main/mainb.jpg", "main/Defaultmask.jpg"));
+
+TEST_F(MainWindowTest, ABrokenSkinIsReportedNotShown) {
+    folder.writeBytes(QStringLiteral("main/mainx.bmp"), QByteArray("BM this is no bitmap"));
+    EXPECT_THROW(CreateWindow(), festoon::PlatformError);
+    EXPECT_EQ(FormMain, nullptr);
+}
+
+} // namespace

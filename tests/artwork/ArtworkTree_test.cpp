@@ -1,0 +1,233 @@
+// The tree the generator writes, checked as the program will read it: every start file, catalog file
+// and compiled-in picture present, decodable and of the size its window relies on; skins that shape
+// their windows without holes and stretch cleanly; button and glyph keys that are really transparent.
+#include "catalogs/ArtworkReader.h"
+#include "platform/PictureFile.h"
+
+#include <QFile>
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ArtworkTree : public ::testing::Test {
+  protected:
+    static QString program() { return QStringLiteral(FESTOON_PROGRAM_FOLDER); }
+    static QString resources() { return QStringLiteral(FESTOON_RESOURCE_FOLDER); }
+    static QImage Resource(const QString& name) { return QImage(resources() + QLatin1Char('/') + name); }
+    static QImage Artwork(const QString& relative) {
+        return festoon::ReadArtworkFile(program() + QLatin1Char('/') + relative);
+    }
+};
+
+// Key pixels may only run in from the left and right edges of each row: a key pixel between two
+// non-key pixels would punch a hole in the window.
+int HolesInsideOutline(const QImage& skin) {
+    const QRgb key = skin.pixel(0, 0);
+    int holes = 0;
+    for (int y = 0; y < skin.height(); ++y) {
+        int first = -1, last = -1;
+        for (int x = 0; x < skin.width(); ++x) {
+            if (skin.pixel(x, y) != key) {
+                first = first < 0 ? x : first;
+                last = x;
+            }
+        }
+        for (int x = first; first >= 0 && x <= last; ++x) {
+            holes += skin.pixel(x, y) == key ? 1 : 0;
+        }
+    }
+    return holes;
+}
+
+int ChannelDistance(QRgb a, QRgb b) {
+    return std::max(
+        {std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+}
+
+int BitsPerPixelOfBmp(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    const QByteArray header = file.read(30);
+    return header.size() < 30
+               ? -1
+               : static_cast<unsigned char>(header[28]) | (static_cast<unsigned char>(header[29]) << 8);
+}
+
+double MeanLuminance(const QImage& image, const QRect& area) {
+    double sum = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            sum += 0.3 * qRed(p) + 0.59 * qGreen(p) + 0.11 * qBlue(p);
+        }
+    }
+    return sum / (area.width() * area.height());
+}
+
+TEST_F(ArtworkTree, EveryCatalogFileIsAnArtworkFileThatDecodes) {
+    struct Catalog {
+        const char* folder;
+        std::vector<const char*> subfolders;
+        int pages, items;
+    };
+    const Catalog catalogs[] = {{"pic/mask/%1/", {"small", "big"}, 2, 20},
+                                {"pic/Frame/%1/", {"small", "big", "mask"}, 2, 20},
+                                {"pic/cartoon/%1/", {"pic", "mask"}, 2, 20},
+                                {"pic/flower/%1/", {"small", "big", "mask"}, 2, 20},
+                                {"pic/text/", {"small", "big", "mask"}, 1, 8}};
+    for (const Catalog& catalog : catalogs) {
+        for (int page = 1; page <= catalog.pages; ++page) {
+            for (const char* sub : catalog.subfolders) {
+                for (int item = 1; item <= catalog.items; ++item) {
+                    const QString relative = QString::fromLatin1(catalog.folder).arg(page) +
+                                             QLatin1String(sub) + QStringLiteral("/%1.ssl").arg(item);
+                    QFile file(program() + QLatin1Char('/') + relative);
+                    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << relative.toStdString();
+                    const QByteArray start = file.read(2);
+                    EXPECT_FALSE(start == QByteArray("\xFF\xD8", 2))
+                        << relative.toStdString() << " is a plain JPEG";
+                    EXPECT_FALSE(Artwork(relative).isNull()) << relative.toStdString();
+                }
+            }
+        }
+    }
+}
+
+TEST_F(ArtworkTree, MasksAndFramesHaveTheirSizes) {
+    for (int page = 1; page <= 2; ++page) {
+        for (int item = 1; item <= 20; ++item) {
+            const QString mask = QStringLiteral("pic/mask/%1/%2/%3.ssl");
+            EXPECT_EQ(Artwork(mask.arg(page).arg("small").arg(item)).size(), QSize(80, 80));
+            const QImage bigMask = Artwork(mask.arg(page).arg("big").arg(item));
+            EXPECT_GE(bigMask.width(), 320);
+            const QString frame = QStringLiteral("pic/Frame/%1/%2/%3.ssl");
+            EXPECT_EQ(Artwork(frame.arg(page).arg("small").arg(item)).size(), QSize(80, 80));
+            const QImage picture = Artwork(frame.arg(page).arg("big").arg(item));
+            EXPECT_GE(picture.width(), 800);
+            EXPECT_GE(picture.height(), 600);
+            EXPECT_EQ(Artwork(frame.arg(page).arg("mask").arg(item)).size(), picture.size())
+                << "frame " << page << "/" << item;
+        }
+    }
+}
+
+TEST_F(ArtworkTree, FrameMasksOpenTheMiddleAndCoverTheEdge) {
+    for (int page = 1; page <= 2; ++page) {
+        for (int item = 1; item <= 20; ++item) {
+            const QImage mask = Artwork(QStringLiteral("pic/Frame/%1/mask/%2.ssl").arg(page).arg(item));
+            EXPECT_GT(qGray(mask.pixel(mask.width() / 2, mask.height() / 2)), 200) << page << "/" << item;
+            EXPECT_LT(qGray(mask.pixel(2, 2)), 60) << page << "/" << item;
+        }
+    }
+}
+
+TEST_F(ArtworkTree, MainSkinShapesTheWindowAndStretchesCleanly) {
+    const QImage skin =
+        QImage(program() + QStringLiteral("/main/mainx.bmp")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(skin.size(), QSize(752, 550));
+    EXPECT_EQ(BitsPerPixelOfBmp(program() + QStringLiteral("/main/mainx.bmp")), 24);
+    const QRgb key = skin.pixel(0, 0);
+    EXPECT_EQ(HolesInsideOutline(skin), 0);
+    EXPECT_NE(skin.pixel(376, 275), key);
+    // The repeated middle column and row must match their neighbours, or the stretch shows a seam.
+    for (int y = 0; y < skin.height(); ++y) {
+        EXPECT_LE(ChannelDistance(skin.pixel(375, y), skin.pixel(376, y)), 6) << "row " << y;
+        EXPECT_LE(ChannelDistance(skin.pixel(377, y), skin.pixel(376, y)), 6) << "row " << y;
+    }
+    for (int x = 0; x < skin.width(); ++x) {
+        EXPECT_LE(ChannelDistance(skin.pixel(x, 274), skin.pixel(x, 275)), 6) << "column " << x;
+        EXPECT_LE(ChannelDistance(skin.pixel(x, 276), skin.pixel(x, 275)), 6) << "column " << x;
+    }
+}
+
+TEST_F(ArtworkTree, StartPicturesDecodeAndTheDefaultMaskIsSoftEdged) {
+    const QImage backdrop = festoon::LoadPictureFile(program() + QStringLiteral("/main/mainb.jpg"));
+    EXPECT_GE(backdrop.width(), 1024);
+    EXPECT_GE(backdrop.height(), 700);
+    const QImage mask = festoon::LoadPictureFile(program() + QStringLiteral("/main/Defaultmask.jpg"));
+    ASSERT_FALSE(mask.isNull());
+    EXPECT_GE(qGray(mask.pixel(mask.width() / 2, mask.height() / 2)), 250);
+    EXPECT_LE(qGray(mask.pixel(0, 0)), 8);
+    EXPECT_LE(qGray(mask.pixel(mask.width() - 1, mask.height() - 1)), 8);
+}
+
+TEST_F(ArtworkTree, ColumnButtonsAreTransparentInTheSkinsColour) {
+    const QImage skin = QImage(program() + QStringLiteral("/main/mainx.bmp"));
+    const char* names[] = {"New",     "Save", "Photo", "Backdrop", "Mask", "Flower",
+                           "Cartoon", "Text", "Frame", "DelFrame", "Help"};
+    for (const char* name : names) {
+        for (const char* state : {"rest", "hover", "down"}) {
+            const QString file =
+                QStringLiteral("buttons/%1_%2.bmp").arg(QLatin1String(name), QLatin1String(state));
+            const QImage face = Resource(file);
+            ASSERT_EQ(face.size(), QSize(80, 39)) << file.toStdString();
+            EXPECT_EQ(BitsPerPixelOfBmp(resources() + QLatin1Char('/') + file), 24);
+            const QRgb key = face.pixel(0, face.height() - 1);
+            // The key must match the skin behind the column, and never appear inside the pill.
+            EXPECT_LE(ChannelDistance(key, skin.pixel(28, 128)), 3) << file.toStdString();
+            EXPECT_LE(ChannelDistance(key, skin.pixel(66, 300)), 3) << file.toStdString();
+            for (int x = 10; x < 70; ++x) {
+                EXPECT_NE(face.pixel(x, face.height() / 2), key) << file.toStdString() << " x " << x;
+            }
+        }
+    }
+    EXPECT_EQ(Resource(QStringLiteral("buttons/Copy_rest.bmp")).size(), QSize(20, 20));
+    EXPECT_EQ(Resource(QStringLiteral("buttons/Delete_down.bmp")).size(), QSize(30, 30));
+}
+
+TEST_F(ArtworkTree, ColumnButtonRowsSkippedBySqueezingAreCopiesOfTheirNeighbours) {
+    const QImage face =
+        Resource(QStringLiteral("buttons/Backdrop_rest.bmp")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(face.size(), QSize(80, 39));
+    std::vector<bool> shown(39, false);
+    for (int row = 0; row < 33; ++row) {
+        shown[row * 39 / 33] = true;
+    }
+    for (int row = 1; row < 39; ++row) {
+        if (!shown[row]) {
+            EXPECT_EQ(0, std::memcmp(face.constScanLine(row), face.constScanLine(row - 1), 80 * 4))
+                << "row " << row;
+        }
+    }
+}
+
+TEST_F(ArtworkTree, GlyphsKeepTheirMarkInsideASmallButton) {
+    for (const char* name : {"glyphs/bar.bmp", "glyphs/cross.bmp"}) {
+        const QImage glyph = Resource(QLatin1String(name));
+        ASSERT_EQ(glyph.size(), QSize(16, 16));
+        const QRgb key = glyph.pixel(0, 15);
+        int marked = 0;
+        for (int y = 0; y < 16; ++y) {
+            for (int x = 0; x < 16; ++x) {
+                if (glyph.pixel(x, y) == key) {
+                    continue;
+                }
+                ++marked;
+                EXPECT_TRUE(x >= 2 && x <= 13 && y >= 2 && y <= 13) << name << " at " << x << "," << y;
+            }
+        }
+        EXPECT_GT(marked, 10) << name;
+    }
+}
+
+TEST_F(ArtworkTree, PaletteSkinsAreWhiteKeyedAndDarkWhereLabelsGo) {
+    const QImage grid = Resource(QStringLiteral("skins/palette.bmp")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(grid.size(), QSize(470, 444));
+    EXPECT_EQ(grid.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(HolesInsideOutline(grid), 0);
+    const QImage text = Resource(QStringLiteral("skins/text.bmp")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(text.size(), QSize(470, 369));
+    EXPECT_EQ(text.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(HolesInsideOutline(text), 0);
+    // Lime lettering needs a dark ground.
+    EXPECT_LT(MeanLuminance(text, QRect(24, 40, 328, 20)), 70);
+    EXPECT_LT(MeanLuminance(text, QRect(24, 264, 242, 20)), 70);
+    const QImage icon = Resource(QStringLiteral("icon/festoon.png"));
+    EXPECT_EQ(icon.size(), QSize(256, 256));
+    EXPECT_TRUE(icon.hasAlphaChannel());
+}
+
+} // namespace
