@@ -41,6 +41,10 @@ TGridPalette::TGridPalette(QWidget* parent, const GridCatalog& catalog)
                                kPageSelectorHeight);
     FlatGroupBox1->setColor(kPageSelectorColor);
     FlatGroupBox1->setColorBorder(Qt::black);
+    // The page numbers are drawn in the window-text colour: a light cream that reads on the brown.
+    QPalette selectorPalette = FlatGroupBox1->palette();
+    selectorPalette.setColor(QPalette::WindowText, QColor(255, 236, 200));
+    FlatGroupBox1->setPalette(selectorPalette);
     FlatRadioButton1 = MakePageButton(1, QRect(8, 8, 33, 17));
     FlatRadioButton2 = MakePageButton(2, QRect(catalog.secondPageButtonX, 8, 41, 17));
     int nextX = catalog.secondPageButtonX + 41 + kFurtherPageGap;

@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <optional>
+#include <vector>
 
 namespace festoon {
 namespace {
@@ -22,8 +23,9 @@ void Resize(QImage& bitmap, int w, int h) {
 }
 
 // Stretches a picture over the whole of a bitmap row by row; rows that repeat the source row of the
-// row above are copied from it. A missing picture gives black (for a mask: nothing of the object
-// shows), never the previous object's pixels.
+// row above are copied from a kept copy of that stretched row, not from the bitmap, whose rows the
+// caller blends in place. A missing picture gives black (for a mask: nothing of the object shows),
+// never the previous object's pixels.
 class RowFiller {
   public:
     RowFiller(const QImage& source, QImage& bitmap) : source_(ToBitmap24(source)), bitmap_(bitmap) {
@@ -38,10 +40,12 @@ class RowFiller {
         uchar* out = bitmap_.scanLine(y);
         if (stretcher_) {
             const uchar* sourceRow = stretcher_->SourceRow(y);
+            const size_t rowBytes = static_cast<size_t>(bitmap_.width()) * 3;
             if (sourceRow == previousSourceRow_) {
-                std::memcpy(out, out - bitmap_.bytesPerLine(), static_cast<size_t>(bitmap_.width()) * 3);
+                std::memcpy(out, stretchedRow_.data(), rowBytes);
             } else {
                 stretcher_->DrawRow(y, out);
+                stretchedRow_.assign(out, out + rowBytes);
             }
             previousSourceRow_ = sourceRow;
         }
@@ -53,6 +57,7 @@ class RowFiller {
     QImage& bitmap_;
     std::optional<RowStretcher> stretcher_;
     const uchar* previousSourceRow_ = nullptr;
+    std::vector<uchar> stretchedRow_;
 };
 
 // Asks for the next under row while this one is blended: the under rows are short pieces of the much

@@ -65,6 +65,20 @@ TEST_F(RenderObjectTest, PassesBlendTheSameUnderAndMaskEachTime) {
     EXPECT_EQ(RenderObject(composed, bounds, picture, mask, 2, scratch), expected);
 }
 
+// An enlarged picture repeats source rows; each repeated row must be blended from the stretched
+// picture, not from the row above after that row was blended.
+TEST_F(RenderObjectTest, EnlargedPictureBlendsEveryRowFromThePicture) {
+    const QRect bounds(4, 3, 40, 30);
+    const QImage picture = RandomBitmap(10, 7, random);
+    const QImage mask = RandomBitmap(17, 23, random);
+    QImage expected = StretchBitmap(picture, 40, 30);
+    const QImage under = composed.copy(bounds);
+    const QImage stretchedMask = StretchBitmap(mask, 40, 30);
+    MaskBlendReference(expected, under, stretchedMask);
+    MaskBlendReference(expected, under, stretchedMask);
+    EXPECT_EQ(RenderObject(composed, bounds, picture, mask, 2, scratch), expected);
+}
+
 TEST_F(RenderObjectTest, ScratchBitmapsReusedForObjectsOfOtherSizes) {
     const QImage big = RenderObject(composed, QRect(0, 0, 50, 30), RandomBitmap(5, 5, random),
                                     Uniform(1, 1, qRgb(255, 255, 255)), 2, scratch);

@@ -1,0 +1,43 @@
+// Broken and hostile files for the robustness suites, and a snapshot of everything on the canvas that a
+// failed action must leave as it was.
+#pragma once
+
+#include "app/Unit1.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+#include <QStringList>
+#include <ostream>
+
+// Messages in failures print as text.
+void PrintTo(const QString& text, std::ostream* out);
+
+// A small valid JPEG whose frame header claims `width` x `height` pixels.
+[[nodiscard]] QByteArray JpegClaimingSize(int width, int height);
+// A small valid 24-bit BMP whose header claims `width` x `height` pixels.
+[[nodiscard]] QByteArray BmpClaimingSize(int width, int height);
+// The first `keep` parts of an encoded picture of 300 x 200 with detail all over (so that a JPEG cut in
+// the middle ends inside its scan data).
+[[nodiscard]] QByteArray TruncatedJpeg(double keep = 0.5);
+[[nodiscard]] QByteArray TruncatedBmp(double keep = 0.5);
+// An artwork file (first 16 bytes meaningless) made from JPEG bytes.
+[[nodiscard]] QByteArray AsArtwork(QByteArray jpeg);
+
+// What the user sees and owns on the canvas.
+struct CanvasSnapshot {
+    QList<TImg*> layers;
+    QStringList slotNames;
+    QList<bool> slotVisible;
+    QList<QImage> slotMasks;
+    QImage topPicture;
+    QImage backdrop;
+    QImage cleanBackdrop;
+    QImage composed;
+    int selectedSlot = 0;
+    int dragSlot = 0;
+};
+
+[[nodiscard]] CanvasSnapshot TakeSnapshot(const TFormMain& window);
+// Expects every part of the canvas to equal the snapshot.
+void ExpectCanvasUnchanged(const TFormMain& window, const CanvasSnapshot& before);
