@@ -4,13 +4,12 @@
 
 #include "app/Outline.h"
 #include "app/img.h"
+#include "catalogs/PaletteWindow.h"
 #include "controls/ImgBtn.h"
 #include "controls/TFlatButtonUnit.h"
 #include "platform/Bitmap.h"
-#include "platform/BmpCodec.h"
 #include "platform/Desktop.h"
 #include "platform/ErrorReporting.h"
-#include "platform/FileIO.h"
 #include "platform/Paths.h"
 #include "platform/PictureFile.h"
 #include "platform/Screen.h"
@@ -38,17 +37,6 @@ constexpr int kFlatButtonSize = 16;
 // Runs a handler of the window so that no exception reaches Qt's event loop.
 auto Reporting(TFormMain* form, void (TFormMain::*handler)()) {
     return [form, handler] { festoon::RunReportingErrors([&] { (form->*handler)(); }); };
-}
-
-QImage SolidBitmap(int w, int h, QRgb colour) {
-    QImage bitmap = festoon::MakeBitmap(w, h);
-    festoon::FillBitmap(bitmap, colour);
-    return bitmap;
-}
-
-// A picture compiled into the program.
-QImage ResourcePicture(const QString& path) {
-    return festoon::DecodeBmp(festoon::ReadWholeFile(path));
 }
 
 struct CommandButton {
@@ -126,14 +114,14 @@ void TFormMain::CreateLayout() {
     // Back to front: the filler, the backdrop, the editing surface, the rubber band.
     Image2 = new TImg(CanvasArea);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setPicture(SolidBitmap(85, 85, qRgb(1, 99, 1)));
+    Image2->setPicture(festoon::SolidBitmap(85, 85, qRgb(1, 99, 1)));
     ImBackDrop = new TImg(CanvasArea);
     ImBackDrop->setObjectName(QStringLiteral("ImBackDrop"));
     ImTouMing = new TImg(CanvasArea);
     ImTouMing->setObjectName(QStringLiteral("ImTouMing"));
     ImTouMing->Transparent = true;
     ImTouMing->setMouseTracking(true); // its move handler sets the cursor zones without a button held
-    ImTouMing->setPicture(SolidBitmap(470, 395, qRgb(255, 255, 255)));
+    ImTouMing->setPicture(festoon::SolidBitmap(470, 395, qRgb(255, 255, 255)));
     connect(ImTouMing, &TImg::mouseDown, this, [this](TImg*, Qt::MouseButton, QPoint position) {
         festoon::RunReportingErrors([&] { ImToumingMouseDown(position); });
     });
@@ -151,12 +139,12 @@ void TFormMain::CreateLayout() {
 
     FlatButton1 = new TFlatButton(this);
     FlatButton1->setObjectName(QStringLiteral("FlatButton1"));
-    FlatButton1->setGlyph(ResourcePicture(QStringLiteral(":/art/glyphs/bar.bmp")));
+    FlatButton1->setGlyph(ResourceBitmap(QStringLiteral(":/art/glyphs/bar.bmp")));
     FlatButton1->setGeometry(kDesignSkinSize.width() - 77, kFlatButtonTop, kFlatButtonSize, kFlatButtonSize);
     connect(FlatButton1, &TFlatButton::clicked, this, Reporting(this, &TFormMain::FlatButton1Click));
     FlatButton2 = new TFlatButton(this);
     FlatButton2->setObjectName(QStringLiteral("FlatButton2"));
-    FlatButton2->setGlyph(ResourcePicture(QStringLiteral(":/art/glyphs/cross.bmp")));
+    FlatButton2->setGlyph(ResourceBitmap(QStringLiteral(":/art/glyphs/cross.bmp")));
     FlatButton2->setGeometry(FlatButton1->x() + 14, kFlatButtonTop, kFlatButtonSize, kFlatButtonSize);
     connect(FlatButton2, &TFlatButton::clicked, this, Reporting(this, &TFormMain::FlatButton2Click));
 
@@ -171,9 +159,9 @@ void TFormMain::CreateCommandButtons() {
         button->setGeometry(command.geometry);
         button->Transparent = command.transparent;
         const QString prefix = QStringLiteral(":/art/buttons/") + art;
-        button->setPic(ResourcePicture(prefix + QStringLiteral("_rest.bmp")));
-        button->setPicUp(ResourcePicture(prefix + QStringLiteral("_hover.bmp")));
-        button->setPicDown(ResourcePicture(prefix + QStringLiteral("_down.bmp")));
+        button->setPic(ResourceBitmap(prefix + QStringLiteral("_rest.bmp")));
+        button->setPicUp(ResourceBitmap(prefix + QStringLiteral("_hover.bmp")));
+        button->setPicDown(ResourceBitmap(prefix + QStringLiteral("_down.bmp")));
         connect(button, &TImgBtn::clicked, this, Reporting(this, command.handler));
         this->*command.control = button;
     }
@@ -182,7 +170,7 @@ void TFormMain::CreateCommandButtons() {
 void TFormMain::CreateHiddenControls() {
     ImageDian = new TImg(this);
     ImageDian->setObjectName(QStringLiteral("ImageDian"));
-    ImageDian->setPicture(SolidBitmap(6, 6, qRgb(254, 3, 3)));
+    ImageDian->setPicture(festoon::SolidBitmap(6, 6, qRgb(254, 3, 3)));
     ImDefultMask = new TImg(this);
     ImDefultMask->setObjectName(QStringLiteral("ImDefultMask"));
     ImFuzhu = new TImg(this);
@@ -226,7 +214,7 @@ void TFormMain::FormCreate() {
     // transparent colour, so only the outline shows.
     const QSize bandSize = Panel1->size() + QSize(500, 500);
     ImMove->resize(bandSize);
-    QImage band = SolidBitmap(bandSize.width(), bandSize.height(), qRgb(255, 255, 255));
+    QImage band = festoon::SolidBitmap(bandSize.width(), bandSize.height(), qRgb(255, 255, 255));
     DrawOutlinedRectangle(band, QPoint(0, 0), QPoint(bandSize.width() - 2, bandSize.height() - 2));
     ImMove->setPicture(std::move(band));
     ImMove->hide();

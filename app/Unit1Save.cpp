@@ -55,12 +55,10 @@ void TFormMain::BtnSaveFuzhuClick() {
         // ComposedBmp holds everything but the topmost object, whose freshly rendered Picture (without
         // selection marks) goes on top at its bounds.
         BtnchonghuaClick();
-        QImage work = festoon::MakeBitmap(w, h);
-        festoon::StretchDraw(ComposedBmp, work, work.rect());
+        festoon::StretchDraw(ComposedBmp, output, output.rect());
         const TImg* top = TopObject();
         const QImage object = festoon::StretchBitmap(top->Picture(), top->width(), top->height());
-        festoon::DrawUnscaled(object, work, top->pos());
-        festoon::StretchDraw(work, output, output.rect());
+        festoon::DrawUnscaled(object, output, top->pos());
     }
     if (SaveDialog1.Execute(this)) {
         // A failed write throws here, before the canvas is cleared: ClearAfterSave stays set.

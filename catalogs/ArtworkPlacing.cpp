@@ -4,7 +4,6 @@
 #include "app/Unit1.h"
 #include "app/img.h"
 #include "catalogs/ArtworkReader.h"
-#include "platform/Bitmap.h"
 
 #include <algorithm>
 
@@ -22,8 +21,8 @@ void PlaceArtwork(TImg* object, const QImage& picture, const QImage& mask, int d
 }
 
 int AddArtworkObject(const QString& picturePath, const QString& maskPath, int divisor) {
-    const QImage picture = ToBitmap24(ReadArtworkFile(picturePath));
-    const QImage mask = ToBitmap24(ReadArtworkFile(maskPath));
+    const QImage picture = ReadArtworkFile(picturePath);
+    const QImage mask = ReadArtworkFile(maskPath);
     const int slot = FormMain->FirstFreeSlot();
     PlaceArtwork(FormMain->ObjectSlots[slot], picture, mask, divisor);
     FormMain->PlaceObject(slot);

@@ -7,7 +7,7 @@
 #include "controls/TFlatButtonUnit.h"
 #include "controls/TFlatGroupBoxUnit.h"
 #include "controls/TFlatRadioButtonUnit.h"
-#include "platform/Bitmap.h"
+#include "platform/ErrorReporting.h"
 #include "platform/Paths.h"
 
 #include <QFileInfo>
@@ -68,7 +68,7 @@ TGridPalette::TGridPalette(QWidget* parent, const GridCatalog& catalog)
 
     // A failure here is reported and start-up goes on with the thumbnails read so far; page 1 is then
     // not selected a second time.
-    RunHandler([this] { ReadFirstPage(); });
+    festoon::RunReportingErrors([this] { ReadFirstPage(); });
 }
 
 TFlatRadioButton* TGridPalette::MakePageButton(int page, QRect geometry) {
@@ -79,7 +79,7 @@ TFlatRadioButton* TGridPalette::MakePageButton(int page, QRect geometry) {
     button->ColorBorder = Qt::black;
     button->update();
     connect(button, &TFlatRadioButton::clicked, this,
-            [this, page] { RunHandler([&] { SelectPage(page); }); });
+            [this, page] { festoon::RunReportingErrors([&] { SelectPage(page); }); });
     return button;
 }
 
@@ -116,6 +116,6 @@ void TGridPalette::SelectPage(int page) {
 }
 
 QImage TGridPalette::ReadArtwork(const QString& path) {
-    imfuzhu->setPicture(festoon::ToBitmap24(festoon::ReadArtworkFile(path)));
+    imfuzhu->setPicture(festoon::ReadArtworkFile(path));
     return imfuzhu->Picture();
 }

@@ -18,10 +18,6 @@ constexpr QSize kHideButtonSize{12, 12};
 
 } // namespace
 
-void RunHandler(const std::function<void()>& handler) {
-    festoon::RunReportingErrors(handler);
-}
-
 QImage ResourceBitmap(const QString& resource) {
     return festoon::DecodeBmp(festoon::ReadWholeFile(resource));
 }
@@ -45,7 +41,7 @@ TPaletteWindow::TPaletteWindow(QWidget* parent, const WindowLook& look)
 
     // The skin is stretched to the client size and the window cut to the skin's outline; without a
     // readable skin the palette stays a plain rectangle and still works.
-    RunHandler([&] {
+    festoon::RunReportingErrors([&] {
         QImage skin = festoon::StretchBitmap(ResourceBitmap(look.skinResource), look.clientSize.width(),
                                              look.clientSize.height());
         Image1->setPicture(skin);
@@ -81,7 +77,7 @@ void TPaletteWindow::Image1MouseUp(Qt::MouseButton, QPoint) {
 TFlatButton* TPaletteWindow::MakeHideButton(QPoint position, const QString& glyphResource) {
     auto* button = new TFlatButton(this);
     button->setGeometry(QRect(position, kHideButtonSize));
-    RunHandler([&] { button->setGlyph(ResourceBitmap(glyphResource)); });
+    festoon::RunReportingErrors([&] { button->setGlyph(ResourceBitmap(glyphResource)); });
     connect(button, &TFlatButton::clicked, this, &QWidget::hide);
     return button;
 }
@@ -91,6 +87,7 @@ TImg* TPaletteWindow::MakeThumbnail(int item, QPoint position) {
     thumbnail->setObjectName(festoon::ThumbnailName(item));
     thumbnail->setGeometry(QRect(position, kThumbnailSize));
     thumbnail->Stretch = true;
-    connect(thumbnail, &TImg::clicked, this, [this, item] { RunHandler([&] { ThumbnailClick(item); }); });
+    connect(thumbnail, &TImg::clicked, this,
+            [this, item] { festoon::RunReportingErrors([&] { ThumbnailClick(item); }); });
     return thumbnail;
 }

@@ -7,7 +7,6 @@
 #include <QSize>
 #include <QString>
 #include <QWidget>
-#include <functional>
 
 class TFlatButton;
 class TImg;
@@ -49,10 +48,6 @@ class TPaletteWindow : public QWidget {
     QPoint& DragAnchor();
     bool sharesMainWindowDrag_;
 };
-
-// Runs the handler of a control event: a failure is shown in the error box and the program goes on.
-// Exceptions never travel through Qt's signal delivery.
-void RunHandler(const std::function<void()>& handler);
 
 // A picture compiled into the program (skins, glyphs); throws PlatformError when it cannot be read.
 [[nodiscard]] QImage ResourceBitmap(const QString& resource);

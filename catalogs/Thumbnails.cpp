@@ -3,7 +3,6 @@
 
 #include "app/img.h"
 #include "catalogs/ArtworkReader.h"
-#include "platform/Bitmap.h"
 #include "platform/Paths.h"
 
 namespace festoon {
@@ -20,7 +19,7 @@ QString ArtworkPath(const QString& folder, const QString& relative) {
 }
 
 void LoadThumbnail(const QString& folder, TImg* thumbnail, int item) {
-    thumbnail->setPicture(ToBitmap24(ReadArtworkFile(ArtworkPath(folder, QString::number(item) + ".ssl"))));
+    thumbnail->setPicture(ReadArtworkFile(ArtworkPath(folder, QString::number(item) + ".ssl")));
 }
 
 void FillThumbnails(const QString& folder, std::span<TImg* const> thumbnails) {

@@ -10,6 +10,7 @@
 #include "controls/TFlatEditUnit.h"
 #include "controls/TFlatGroupBoxUnit.h"
 #include "platform/Bitmap.h"
+#include "platform/ErrorReporting.h"
 #include "platform/Paths.h"
 
 #include <QLabel>
@@ -73,10 +74,12 @@ TFormText::TFormText(QWidget* parent)
 
     FlatButton1 = MakeCaptionButton(this, QStringLiteral("OK"), {240, 320, 80, 23});
     FlatButton1->setObjectName(QStringLiteral("FlatButton1"));
-    connect(FlatButton1, &TFlatButton::clicked, this, [this] { RunHandler([this] { FlatButton1Click(); }); });
+    connect(FlatButton1, &TFlatButton::clicked, this,
+            [this] { festoon::RunReportingErrors([this] { FlatButton1Click(); }); });
     FlatButton2 = MakeCaptionButton(this, QStringLiteral("Cancel"), {344, 320, 80, 23});
     FlatButton2->setObjectName(QStringLiteral("FlatButton2"));
-    connect(FlatButton2, &TFlatButton::clicked, this, [this] { RunHandler([this] { FlatButton2Click(); }); });
+    connect(FlatButton2, &TFlatButton::clicked, this,
+            [this] { festoon::RunReportingErrors([this] { FlatButton2Click(); }); });
     BtnClose = MakeHideButton(QPoint(412, 8), QStringLiteral(":/art/glyphs/bar.bmp"));
     BtnClose->setObjectName(QStringLiteral("BtnClose"));
     BtnHide = MakeHideButton(QPoint(425, 8), QStringLiteral(":/art/glyphs/cross.bmp"));
@@ -88,7 +91,7 @@ TFormText::TFormText(QWidget* parent)
     FlatEdit1->setFocus(); // takes effect whenever the window becomes active
 
     // The balloons are read once, here; a failing file leaves it and the later ones empty.
-    RunHandler([this] {
+    festoon::RunReportingErrors([this] {
         festoon::FillThumbnails(festoon::ProgramPath(QStringLiteral("pic\\text\\small\\")), Thumbnails);
     });
 }
@@ -115,13 +118,11 @@ void TFormText::FlatButton2Click() {
 
 void TFormText::AddTextObject(const QString& text, const QFont& font, const QColor& color) {
     const QImage mask = festoon::RenderTextMask(text, font);
-    QImage colour = festoon::MakeBitmap(mask.width(), mask.height());
-    festoon::FillBitmap(colour, color.rgb());
 
     const int slot = FormMain->FirstFreeSlot();
     TImg* object = FormMain->ObjectSlots[slot];
     object->setGeometry(QRect(kTextObjectPosition, mask.size()));
-    object->BMP = colour;
+    object->BMP = festoon::SolidBitmap(mask.width(), mask.height(), color.rgb());
     object->Mask = mask;
     object->setVisible(true);
     FormMain->PlaceObject(slot);

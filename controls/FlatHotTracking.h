@@ -23,7 +23,6 @@ class FlatHotTracker {
     void pointerOver(QWidget* control, FlatHotTarget* target);
     // The pointer has left control (and no press is in progress on it).
     void pointerLeft(QWidget* control, FlatHotTarget* target);
-    [[nodiscard]] QWidget* hotControl() const { return hot_; }
 
   private:
     QPointer<QWidget> hot_;

@@ -49,6 +49,12 @@ void FillBitmap(QImage& bitmap, QRgb colour) {
     bitmap.fill(QColor::fromRgb(colour));
 }
 
+QImage SolidBitmap(int w, int h, QRgb colour) {
+    QImage bitmap = MakeBitmap(w, h);
+    FillBitmap(bitmap, colour);
+    return bitmap;
+}
+
 void StretchDraw(const QImage& source, QImage& dst, const QRect& dstRect) {
     const QImage src = ToBitmap24(source);
     MakeBitmap24(dst);

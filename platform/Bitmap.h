@@ -26,6 +26,9 @@ void CheckPictureSize(int w, int h);
 // Fills the whole bitmap with one colour.
 void FillBitmap(QImage& bitmap, QRgb colour);
 
+// A new w x h 24-bit bitmap filled with one colour.
+[[nodiscard]] QImage SolidBitmap(int w, int h, QRgb colour);
+
 // Nearest-neighbour stretch of the whole of src into dstRect of dst: destination pixel dx of the
 // rectangle takes source column dx * sw / dw (integer division), rows likewise. Parts of dstRect that
 // lie outside dst are clipped; dst is made 24-bit if it is not, src is read as 24-bit.

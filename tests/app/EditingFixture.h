@@ -2,51 +2,49 @@
 // helpers to place objects and to press, move and release the mouse over the canvas as a user would.
 #pragma once
 
-#include "app/Unit1.h"
-#include "app/img.h"
 #include "controls/ImgBtn.h"
 #include "platform/Bitmap.h"
-#include "platform/Dialogs.h"
-#include "platform/ErrorReporting.h"
-#include "platform/Screen.h"
-#include "tests/support/TestProgramFolder.h"
+#include "tests/app/WindowFixture.h"
 
-#include <QStringList>
+#include <QPainter>
 #include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
 
-class EditingFixture : public ::testing::Test {
+class EditingFixture : public WindowFixture {
   protected:
     static constexpr QRgb kMarkColour = 0xFFFE0303; // the selection-mark glyph: red 254, green 3, blue 3
 
     void SetUp() override {
-        festoon::SetScreenSize(QSize(1024, 768));
-        festoon::SetErrorSink([this](const QString& message) { errors.append(message); });
-        festoon::DialogScript::Begin();
-        window = std::make_unique<TFormMain>();
+        WindowFixture::SetUp();
+        CreateWindow();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
     void TearDown() override {
         EXPECT_EQ(festoon::DialogScript::Unanswered(), 0);
-        window.reset();
-        festoon::DialogScript::End();
-        festoon::SetErrorSink({});
-        festoon::SetScreenSize(QSize());
+        WindowFixture::TearDown();
     }
 
     // Places a solid object with a white mask (it shows its own colour exactly) in the first free slot.
     TImg* PlaceSolid(const QRect& bounds, QRgb colour) {
         const int slot = window->FirstFreeSlot();
-        TImg* object = window->ObjectSlots[slot];
-        object->BMP = SolidPicture(bounds.width(), bounds.height(), colour);
-        object->Mask = SolidPicture(8, 8, qRgb(255, 255, 255));
-        object->setGeometry(bounds);
-        object->show();
+        TImg* object = FillSlot(slot, bounds, colour, WhiteMask());
         window->PlaceObject(slot);
         return object;
+    }
+
+    void ChooseBackdrop(const QString& relative) {
+        festoon::DialogScript::AnswerOpen(folder.file(relative));
+        Click(window->BtnBackDrop);
+    }
+
+    // Blends a "frame" into the backdrop picture, as the frame palette does.
+    void PaintFrame() {
+        QImage framed = window->ImBackDrop->Picture().copy();
+        QPainter painter(&framed);
+        painter.fillRect(0, 0, framed.width(), 40, QColor(150, 90, 20));
+        painter.end();
+        window->ImBackDrop->setPicture(framed);
     }
 
     // The window coordinates of a canvas point.
@@ -81,8 +79,4 @@ class EditingFixture : public ::testing::Test {
         }
         return count;
     }
-
-    TestProgramFolder folder;
-    std::unique_ptr<TFormMain> window;
-    QStringList errors;
 };

@@ -7,22 +7,7 @@ namespace {
 
 const QSize kCanvas(876, 667);
 
-class BackdropTest : public EditingFixture {
-  protected:
-    void ChooseBackdrop(const QString& relative) {
-        festoon::DialogScript::AnswerOpen(folder.file(relative));
-        Click(window->BtnBackDrop);
-    }
-
-    // Blends a "frame" into the backdrop picture, as the frame palette does.
-    void PaintFrame() {
-        QImage framed = window->ImBackDrop->Picture().copy();
-        QPainter painter(&framed);
-        painter.fillRect(0, 0, framed.width(), 40, QColor(150, 90, 20));
-        painter.end();
-        window->ImBackDrop->setPicture(framed);
-    }
-};
+using BackdropTest = EditingFixture;
 
 TEST_F(BackdropTest, LargeAndSmallPicturesBothFillTheCanvas) {
     folder.writeBmp(QStringLiteral("large.bmp"), SolidPicture(1600, 1200, qRgb(10, 20, 30)));

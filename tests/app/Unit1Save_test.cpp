@@ -35,16 +35,7 @@ class SaveTest : public EditingFixture {
     // A solid backdrop chosen by the user, so that saved pictures are exact.
     void ChooseSolidBackdrop() {
         folder.writeBmp(QStringLiteral("back.bmp"), SolidPicture(100, 100, kBackdropColour));
-        festoon::DialogScript::AnswerOpen(folder.file(QStringLiteral("back.bmp")));
-        Click(window->BtnBackDrop);
-    }
-
-    void PaintFrame() {
-        QImage framed = window->ImBackDrop->Picture().copy();
-        QPainter painter(&framed);
-        painter.fillRect(0, 0, framed.width(), 40, QColor(150, 90, 20));
-        painter.end();
-        window->ImBackDrop->setPicture(framed);
+        ChooseBackdrop(QStringLiteral("back.bmp"));
     }
 
     [[nodiscard]] QImage CleanBackdropOnCanvas() const {

@@ -20,12 +20,6 @@ QImage NumberedBitmap(int w, int h, QImage::Format format = kBitmapFormat) {
     return image;
 }
 
-QImage FilledBitmap(int w, int h, QRgb colour) {
-    QImage image = MakeBitmap(w, h);
-    FillBitmap(image, colour);
-    return image;
-}
-
 struct StretchCase {
     QSize source;
     QRect target; // in a 40 x 30 destination
@@ -38,7 +32,7 @@ class StretchDrawTest : public testing::TestWithParam<StretchCase> {};
 TEST_P(StretchDrawTest, PicksTheExactSourcePixelAndClips) {
     const StretchCase c = GetParam();
     const QImage source = NumberedBitmap(c.source.width(), c.source.height());
-    QImage dst = FilledBitmap(40, 30, kUntouched);
+    QImage dst = SolidBitmap(40, 30, kUntouched);
     StretchDraw(source, dst, c.target);
     for (int y = 0; y < dst.height(); ++y) {
         for (int x = 0; x < dst.width(); ++x) {
@@ -80,7 +74,7 @@ TEST(StretchDraw, ConvertsSourceAndDestinationOfOtherFormats) {
 }
 
 TEST(StretchDraw, NullSourceDrawsNothing) {
-    QImage dst = FilledBitmap(4, 4, kUntouched);
+    QImage dst = SolidBitmap(4, 4, kUntouched);
     StretchDraw(QImage(), dst, dst.rect());
     EXPECT_EQ(dst.pixel(2, 2), kUntouched);
 }
@@ -96,7 +90,7 @@ class CopyBlockTest : public testing::TestWithParam<BlockCase> {};
 TEST_P(CopyBlockTest, CopiesOnlyWhatLiesInsideBothImages) {
     const BlockCase c = GetParam();
     const QImage source = NumberedBitmap(12, 10);
-    QImage dst = FilledBitmap(9, 7, kUntouched);
+    QImage dst = SolidBitmap(9, 7, kUntouched);
     CopyBlock(source, c.from, dst, c.to);
     for (int y = 0; y < dst.height(); ++y) {
         for (int x = 0; x < dst.width(); ++x) {

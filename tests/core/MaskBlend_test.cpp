@@ -3,6 +3,7 @@
 #include "platform/Bitmap.h"
 #include "platform/MaskBlend.h"
 #include "platform/MaskBlendRows.h"
+#include "tests/core/RandomBitmap.h"
 
 #include <gtest/gtest.h>
 
@@ -12,24 +13,6 @@
 
 namespace festoon {
 namespace {
-
-QImage Uniform(int w, int h, QRgb colour) {
-    QImage image = MakeBitmap(w, h);
-    FillBitmap(image, colour);
-    return image;
-}
-
-QImage RandomBitmap(int w, int h, std::mt19937& random) {
-    QImage image = MakeBitmap(w, h);
-    std::uniform_int_distribution<int> byte(0, 255);
-    for (int y = 0; y < h; ++y) {
-        uchar* row = image.scanLine(y);
-        for (int i = 0; i < w * 3; ++i) {
-            row[i] = static_cast<uchar>(byte(random));
-        }
-    }
-    return image;
-}
 
 struct LuminanceCase {
     int red, green, blue, expected;
@@ -78,28 +61,28 @@ TEST(MaskBlend, WhiteMaskKeepsTheObjectAndBlackShowsBeneath) {
     const QImage beneath = RandomBitmap(37, 11, random);
     for (int passes = 1; passes <= 2; ++passes) {
         QImage layer = object.copy();
-        MaskBlend(layer, beneath, Uniform(37, 11, qRgb(255, 255, 255)), passes);
+        MaskBlend(layer, beneath, SolidBitmap(37, 11, qRgb(255, 255, 255)), passes);
         EXPECT_EQ(layer, object) << passes << " passes";
         layer = object.copy();
-        MaskBlend(layer, beneath, Uniform(37, 11, qRgb(0, 0, 0)), passes);
+        MaskBlend(layer, beneath, SolidBitmap(37, 11, qRgb(0, 0, 0)), passes);
         EXPECT_EQ(layer, beneath) << passes << " passes";
     }
 }
 
 TEST(MaskBlend, GreyMaskMixesAndASecondPassMovesTowardsBeneath) {
-    const QImage grey = Uniform(20, 3, qRgb(128, 128, 128));
-    QImage layer = Uniform(20, 3, qRgb(255, 255, 255));
-    const QImage black = Uniform(20, 3, qRgb(0, 0, 0));
+    const QImage grey = SolidBitmap(20, 3, qRgb(128, 128, 128));
+    QImage layer = SolidBitmap(20, 3, qRgb(255, 255, 255));
+    const QImage black = SolidBitmap(20, 3, qRgb(0, 0, 0));
     MaskBlend(layer, black, grey);
     EXPECT_EQ(layer.pixel(19, 2), qRgb(128, 128, 128));
     MaskBlend(layer, black, grey);
     EXPECT_EQ(layer.pixel(19, 2), qRgb(64, 64, 64));
 
-    layer = Uniform(20, 3, qRgb(0, 0, 0));
-    MaskBlend(layer, Uniform(20, 3, qRgb(255, 255, 255)), grey, 1);
+    layer = SolidBitmap(20, 3, qRgb(0, 0, 0));
+    MaskBlend(layer, SolidBitmap(20, 3, qRgb(255, 255, 255)), grey, 1);
     EXPECT_EQ(layer.pixel(0, 0), qRgb(127, 127, 127));
-    layer = Uniform(20, 3, qRgb(0, 0, 0));
-    MaskBlend(layer, Uniform(20, 3, qRgb(255, 255, 255)), grey, 2);
+    layer = SolidBitmap(20, 3, qRgb(0, 0, 0));
+    MaskBlend(layer, SolidBitmap(20, 3, qRgb(255, 255, 255)), grey, 2);
     EXPECT_EQ(layer.pixel(17, 1), qRgb(190, 190, 190));
 }
 
@@ -158,8 +141,8 @@ TEST(MaskBlend, Avx2KernelMatchesTheReference) {
 }
 
 TEST(MaskBlend, MismatchedSizesBlendOnlyTheSharedArea) {
-    QImage layer = Uniform(9, 6, qRgb(200, 200, 200));
-    MaskBlend(layer, Uniform(5, 8, qRgb(0, 0, 0)), Uniform(20, 4, qRgb(0, 0, 0)), 2);
+    QImage layer = SolidBitmap(9, 6, qRgb(200, 200, 200));
+    MaskBlend(layer, SolidBitmap(5, 8, qRgb(0, 0, 0)), SolidBitmap(20, 4, qRgb(0, 0, 0)), 2);
     EXPECT_EQ(layer.pixel(4, 3), qRgb(0, 0, 0));
     EXPECT_EQ(layer.pixel(5, 3), qRgb(200, 200, 200));
     EXPECT_EQ(layer.pixel(4, 4), qRgb(200, 200, 200));
@@ -170,7 +153,7 @@ TEST(MaskBlend, BlendsPicturesOfOtherFormatsAsTwentyFourBit) {
     layer.fill(qRgb(10, 20, 30));
     QImage mask(4, 4, QImage::Format_Grayscale8);
     mask.fill(0);
-    MaskBlend(layer, Uniform(4, 4, qRgb(1, 2, 3)), mask);
+    MaskBlend(layer, SolidBitmap(4, 4, qRgb(1, 2, 3)), mask);
     EXPECT_EQ(layer.format(), kBitmapFormat);
     EXPECT_EQ(layer.pixel(3, 3), qRgb(1, 2, 3));
 }

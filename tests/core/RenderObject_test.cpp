@@ -3,6 +3,7 @@
 #include "platform/Bitmap.h"
 #include "platform/MaskBlend.h"
 #include "platform/RenderObject.h"
+#include "tests/core/RandomBitmap.h"
 
 #include <gtest/gtest.h>
 
@@ -13,23 +14,6 @@ namespace {
 
 constexpr QRgb kBlack = 0xFF000000;
 
-QImage Uniform(int w, int h, QRgb colour) {
-    QImage image = MakeBitmap(w, h);
-    FillBitmap(image, colour);
-    return image;
-}
-
-QImage RandomBitmap(int w, int h, std::mt19937& random) {
-    QImage image = MakeBitmap(w, h);
-    std::uniform_int_distribution<int> byte(0, 255);
-    for (int y = 0; y < h; ++y) {
-        for (int i = 0; i < w * 3; ++i) {
-            image.scanLine(y)[i] = static_cast<uchar>(byte(random));
-        }
-    }
-    return image;
-}
-
 class RenderObjectTest : public testing::Test {
   protected:
     std::mt19937 random{99};
@@ -39,8 +23,8 @@ class RenderObjectTest : public testing::Test {
 
 TEST_F(RenderObjectTest, WhiteMaskShowsThePictureStretchedToTheBounds) {
     const QImage picture = RandomBitmap(7, 13, random);
-    const QImage result =
-        RenderObject(composed, QRect(5, 6, 21, 17), picture, Uniform(3, 3, qRgb(255, 255, 255)), 2, scratch);
+    const QImage result = RenderObject(composed, QRect(5, 6, 21, 17), picture,
+                                       SolidBitmap(3, 3, qRgb(255, 255, 255)), 2, scratch);
     EXPECT_EQ(result, StretchBitmap(picture, 21, 17));
 }
 
@@ -48,7 +32,7 @@ TEST_F(RenderObjectTest, BlackMaskShowsTheComposedPictureBeneath) {
     const QRect bounds(10, 4, 30, 20);
     for (int passes = 1; passes <= 2; ++passes) {
         const QImage result = RenderObject(composed, bounds, RandomBitmap(9, 9, random),
-                                           Uniform(2, 2, qRgb(0, 0, 0)), passes, scratch);
+                                           SolidBitmap(2, 2, qRgb(0, 0, 0)), passes, scratch);
         EXPECT_EQ(result, composed.copy(bounds)) << passes << " passes";
     }
 }
@@ -81,23 +65,23 @@ TEST_F(RenderObjectTest, EnlargedPictureBlendsEveryRowFromThePicture) {
 
 TEST_F(RenderObjectTest, ScratchBitmapsReusedForObjectsOfOtherSizes) {
     const QImage big = RenderObject(composed, QRect(0, 0, 50, 30), RandomBitmap(5, 5, random),
-                                    Uniform(1, 1, qRgb(255, 255, 255)), 2, scratch);
+                                    SolidBitmap(1, 1, qRgb(255, 255, 255)), 2, scratch);
     const QImage picture = RandomBitmap(5, 5, random);
-    const QImage small =
-        RenderObject(composed, QRect(1, 1, 8, 6), picture, Uniform(1, 1, qRgb(255, 255, 255)), 2, scratch);
+    const QImage small = RenderObject(composed, QRect(1, 1, 8, 6), picture,
+                                      SolidBitmap(1, 1, qRgb(255, 255, 255)), 2, scratch);
     EXPECT_EQ(small, StretchBitmap(picture, 8, 6));
     EXPECT_EQ(big.size(), QSize(50, 30)); // the first result is a picture of its own
 
     // A scratch bitmap may itself be the picture rendered next.
     const QImage again = RenderObject(composed, QRect(0, 0, 16, 12), scratch.layer,
-                                      Uniform(1, 1, qRgb(255, 255, 255)), 1, scratch);
+                                      SolidBitmap(1, 1, qRgb(255, 255, 255)), 1, scratch);
     EXPECT_EQ(again, StretchBitmap(small, 16, 12));
 }
 
 TEST_F(RenderObjectTest, MissingPictureOrMaskCountsAsBlack) {
     const QRect bounds(2, 2, 10, 10);
-    EXPECT_EQ(RenderObject(composed, bounds, QImage(), Uniform(1, 1, qRgb(255, 255, 255)), 1, scratch),
-              Uniform(10, 10, kBlack));
+    EXPECT_EQ(RenderObject(composed, bounds, QImage(), SolidBitmap(1, 1, qRgb(255, 255, 255)), 1, scratch),
+              SolidBitmap(10, 10, kBlack));
     EXPECT_EQ(RenderObject(composed, bounds, RandomBitmap(4, 4, random), QImage(), 1, scratch),
               composed.copy(bounds));
 }
@@ -112,8 +96,8 @@ class RenderObjectOutsideTest : public RenderObjectTest, public testing::WithPar
 
 TEST_P(RenderObjectOutsideTest, UnderIsBlackOutsideTheCanvas) {
     const QRect bounds(GetParam(), QSize(24, 18));
-    const QImage result =
-        RenderObject(composed, bounds, RandomBitmap(6, 6, random), Uniform(1, 1, qRgb(0, 0, 0)), 2, scratch);
+    const QImage result = RenderObject(composed, bounds, RandomBitmap(6, 6, random),
+                                       SolidBitmap(1, 1, qRgb(0, 0, 0)), 2, scratch);
     ASSERT_EQ(result.size(), bounds.size());
     for (int y = 0; y < bounds.height(); ++y) {
         for (int x = 0; x < bounds.width(); ++x) {

@@ -14,9 +14,7 @@
 #include <stdexcept>
 
 QImage SolidPicture(int w, int h, QRgb colour) {
-    QImage picture = festoon::MakeBitmap(w, h);
-    festoon::FillBitmap(picture, colour);
-    return picture;
+    return festoon::SolidBitmap(w, h, colour);
 }
 
 TestProgramFolder::TestProgramFolder(bool withStartFiles) {
