@@ -1,7 +1,7 @@
 // Cutting a picture's transparent colour out so that only the other pixels are painted.
 #include "app/KeyedPicture.h"
 
-#include "platform/Bitmap.h"
+#include "core/Bitmap.h"
 
 QImage KeyOutColour(const QImage& source, QRgb key, const QRect& area) {
     const QRect visible = area.intersected(source.rect());

@@ -1,7 +1,7 @@
 // Drawing the rubber band's rectangle straight into its 24-bit bitmap.
 #include "app/Outline.h"
 
-#include "platform/Bitmap.h"
+#include "core/Bitmap.h"
 
 #include <algorithm>
 #include <cstring>

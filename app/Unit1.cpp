@@ -7,13 +7,13 @@
 #include "catalogs/PaletteWindow.h"
 #include "controls/ImgBtn.h"
 #include "controls/TFlatButtonUnit.h"
-#include "platform/Bitmap.h"
+#include "core/Bitmap.h"
+#include "core/PictureFile.h"
+#include "core/Skin.h"
 #include "platform/Desktop.h"
 #include "platform/ErrorReporting.h"
 #include "platform/Paths.h"
-#include "platform/PictureFile.h"
 #include "platform/Screen.h"
-#include "platform/Skin.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,8 +5,8 @@
 // backdrop), Unit1Save.cpp (save, new task, help, close), Unit1Palettes.cpp (showing the palettes).
 #pragma once
 
+#include "core/RenderObject.h"
 #include "platform/Dialogs.h"
-#include "platform/RenderObject.h"
 
 #include <QImage>
 #include <QList>

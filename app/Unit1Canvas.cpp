@@ -3,10 +3,10 @@
 #include "app/Unit1.h"
 
 #include "app/img.h"
-#include "platform/Bitmap.h"
+#include "core/Bitmap.h"
+#include "core/PictureFile.h"
 #include "platform/ErrorReporting.h"
 #include "platform/Paths.h"
-#include "platform/PictureFile.h"
 
 #include <QPushButton>
 

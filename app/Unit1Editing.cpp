@@ -4,7 +4,7 @@
 
 #include "app/Outline.h"
 #include "app/img.h"
-#include "platform/Bitmap.h"
+#include "core/Bitmap.h"
 
 #include <algorithm>
 #include <array>

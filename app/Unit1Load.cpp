@@ -2,8 +2,8 @@
 #include "app/Unit1.h"
 
 #include "app/img.h"
-#include "platform/Bitmap.h"
-#include "platform/PictureFile.h"
+#include "core/Bitmap.h"
+#include "core/PictureFile.h"
 
 #include <algorithm>
 

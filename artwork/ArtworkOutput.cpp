@@ -1,9 +1,9 @@
 // Writing the generated pictures in the formats the program reads.
 #include "artwork/ArtworkOutput.h"
 
-#include "platform/BmpCodec.h"
-#include "platform/FileIO.h"
-#include "platform/JpegCodec.h"
+#include "core/BmpCodec.h"
+#include "core/FileIO.h"
+#include "core/JpegCodec.h"
 
 #include <QBuffer>
 #include <QDir>

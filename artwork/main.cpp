@@ -3,7 +3,7 @@
 #include "artwork/ArtworkOutput.h"
 #include "artwork/Catalogs.h"
 
-#include "platform/PlatformError.h"
+#include "core/PlatformError.h"
 
 #include <QGuiApplication>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // Pictures the benchmarks work on.
 #include "bench/BenchPictures.h"
 
-#include "platform/Bitmap.h"
+#include "core/Bitmap.h"
 
 #include <QPainter>
 #include <QPainterPath>

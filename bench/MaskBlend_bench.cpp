@@ -2,7 +2,8 @@
 // and memcpy over the same number of pixels.
 #include "bench/BenchPictures.h"
 #include "bench/MemoryFloor.h"
-#include "platform/MaskBlend.h"
+#include "core/MaskBlend.h"
+#include "tests/reference/MaskBlendReference.h"
 
 #include <cstring>
 #include <memory>

@@ -3,9 +3,10 @@
 // the memory floor over the same pixels, and the same rendering with the plain reference blend.
 #include "bench/BenchPictures.h"
 #include "bench/MemoryFloor.h"
-#include "platform/Bitmap.h"
-#include "platform/MaskBlend.h"
-#include "platform/RenderObject.h"
+#include "core/Bitmap.h"
+#include "core/MaskBlend.h"
+#include "core/RenderObject.h"
+#include "tests/reference/MaskBlendReference.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 // The main window's skin on a 1920 x 1080 screen (1916 x 1055): stretching it and cutting the shape,
 // beside copying the same pixels and uniting the shape strip by strip.
 #include "bench/BenchPictures.h"
-#include "platform/Bitmap.h"
-#include "platform/Skin.h"
+#include "core/Bitmap.h"
+#include "core/Skin.h"
 
 #include <cstring>
 

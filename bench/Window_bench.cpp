@@ -4,17 +4,17 @@
 // of the same 20 files. Run by hand: build/bin/festoon_window_bench.
 #include "app/Unit1.h"
 #include "app/img.h"
-#include "catalogs/ArtworkReader.h"
 #include "catalogs/GridPalette.h"
 #include "catalogs/Thumbnails.h"
 #include "catalogs/UnitCartoon.h"
 #include "catalogs/UnitMask.h"
+#include "core/ArtworkReader.h"
+#include "core/Bitmap.h"
+#include "core/JpegCodec.h"
+#include "core/RenderObject.h"
 #include "platform/Application.h"
-#include "platform/Bitmap.h"
 #include "platform/Dialogs.h"
-#include "platform/JpegCodec.h"
 #include "platform/Paths.h"
-#include "platform/RenderObject.h"
 #include "platform/Screen.h"
 
 #include <QFile>

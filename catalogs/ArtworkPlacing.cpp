@@ -3,7 +3,7 @@
 
 #include "app/Unit1.h"
 #include "app/img.h"
-#include "catalogs/ArtworkReader.h"
+#include "core/ArtworkReader.h"
 
 #include <algorithm>
 

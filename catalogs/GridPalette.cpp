@@ -2,11 +2,11 @@
 #include "catalogs/GridPalette.h"
 
 #include "app/img.h"
-#include "catalogs/ArtworkReader.h"
 #include "catalogs/Thumbnails.h"
 #include "controls/TFlatButtonUnit.h"
 #include "controls/TFlatGroupBoxUnit.h"
 #include "controls/TFlatRadioButtonUnit.h"
+#include "core/ArtworkReader.h"
 #include "platform/ErrorReporting.h"
 #include "platform/Paths.h"
 

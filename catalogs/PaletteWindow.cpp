@@ -5,11 +5,11 @@
 #include "app/img.h"
 #include "catalogs/Thumbnails.h"
 #include "controls/TFlatButtonUnit.h"
-#include "platform/Bitmap.h"
-#include "platform/BmpCodec.h"
+#include "core/Bitmap.h"
+#include "core/BmpCodec.h"
+#include "core/FileIO.h"
 #include "platform/Desktop.h"
 #include "platform/ErrorReporting.h"
-#include "platform/FileIO.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "catalogs/Thumbnails.h"
 
 #include "app/img.h"
-#include "catalogs/ArtworkReader.h"
+#include "core/ArtworkReader.h"
 #include "platform/Paths.h"
 
 namespace festoon {

@@ -3,8 +3,8 @@
 
 #include "app/Unit1.h"
 #include "app/img.h"
-#include "catalogs/FrameBlend.h"
 #include "catalogs/Thumbnails.h"
+#include "core/FrameBlend.h"
 
 #include <QPushButton>
 

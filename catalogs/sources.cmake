@@ -2,8 +2,6 @@
 set(FESTOON_CATALOG_SOURCES
   ${CMAKE_SOURCE_DIR}/catalogs/Thumbnails.cpp
   ${CMAKE_SOURCE_DIR}/catalogs/ArtworkPlacing.cpp
-  ${CMAKE_SOURCE_DIR}/catalogs/FrameBlend.cpp
-  ${CMAKE_SOURCE_DIR}/catalogs/TextMask.cpp
   ${CMAKE_SOURCE_DIR}/catalogs/PaletteWindow.cpp
   ${CMAKE_SOURCE_DIR}/catalogs/GridPalette.cpp
   ${CMAKE_SOURCE_DIR}/catalogs/UnitMask.cpp

@@ -1,6 +1,6 @@
 // Fuzz target: any bytes read as an artwork file (first 16 bytes replaced, then a JPEG decode).
-#include "catalogs/ArtworkReader.h"
-#include "platform/PlatformError.h"
+#include "core/ArtworkReader.h"
+#include "core/PlatformError.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Fuzz target: any bytes through the BMP reader; a decoded picture is encoded again.
-#include "platform/BmpCodec.h"
-#include "platform/PlatformError.h"
+#include "core/BmpCodec.h"
+#include "core/PlatformError.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Fuzz target: any bytes through the JPEG decoder; a decoded picture is encoded again.
-#include "platform/JpegCodec.h"
-#include "platform/PlatformError.h"
+#include "core/JpegCodec.h"
+#include "core/PlatformError.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Writes seed corpora for the fuzz targets: small valid JPEG, BMP and artwork files of several kinds.
 // Usage: fuzz_make_seeds <folder>; creates <folder>/jpeg, <folder>/bmp and <folder>/artwork.
-#include "platform/Bitmap.h"
-#include "platform/BmpCodec.h"
-#include "platform/JpegCodec.h"
+#include "core/Bitmap.h"
+#include "core/BmpCodec.h"
+#include "core/JpegCodec.h"
 
 #include <QBuffer>
 #include <QDir>

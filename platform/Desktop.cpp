@@ -1,7 +1,7 @@
 // Opening documents and shaping windows.
 #include "platform/Desktop.h"
 
-#include "platform/Skin.h"
+#include "core/Skin.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 // The error box, and the guard that runs a user action and reports its failure.
 #include "platform/ErrorReporting.h"
 
+#include "core/PlatformError.h"
 #include "platform/ActivateOnShow.h"
-#include "platform/PlatformError.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 // Preview pane of the picture-open dialog.
 #include "platform/PicturePreview.h"
 
-#include "platform/PictureFile.h"
+#include "core/PictureFile.h"
 
 #include <QFileInfo>
 #include <QPixmap>

@@ -10,7 +10,7 @@ packages=(
   fonts-noto-color-emoji fonts-dejavu-core fontconfig
   fp-utils xchm xdg-utils
   xvfb xauth x11-utils xdotool xclip imagemagick
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
 )
 
 sudo_cmd=()

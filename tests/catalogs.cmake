@@ -4,7 +4,6 @@ festoon_add_tests(festoon_catalogs_tests
   SOURCES
     catalogs/CatalogTestSupport.cpp
     catalogs/ArtworkReader_test.cpp
-    catalogs/FrameBlend_test.cpp
     catalogs/GridPalette_test.cpp
     catalogs/ArtworkPlacing_test.cpp
     catalogs/UnitMask_test.cpp

@@ -6,4 +6,15 @@ festoon_add_tests(core_tests
     core/RenderObject_test.cpp
     core/SkinStretch_test.cpp
     core/BitmapToRegion_test.cpp
-  LIBS festoon_core GTest::gtest_main)
+  LIBS festoon_core festoon_references GTest::gtest_main)
+
+# The codecs and file reading, with pictures made by the tests; the frame blend.
+festoon_add_tests(core_codec_tests
+  SOURCES
+    core/CodecTestPictures.cpp
+    core/JpegCodec_test.cpp
+    core/BmpCodec_test.cpp
+    core/FileIO_test.cpp
+    core/PictureFile_test.cpp
+    core/FrameBlend_test.cpp
+  LIBS festoon_core festoon_test_support JPEG::JPEG GTest::gtest_main)

@@ -1,15 +1,9 @@
 # Tests of the platform area.
 find_package(Qt6 REQUIRED COMPONENTS Test)
 
-festoon_add_tests(platform_core_tests
-  SOURCES
-    platform/CodecTestPictures.cpp
-    platform/JpegCodec_test.cpp
-    platform/BmpCodec_test.cpp
-    platform/FileIO_test.cpp
-    platform/Paths_test.cpp
-    platform/PictureFile_test.cpp
-  LIBS festoon_core JPEG::JPEG GTest::gtest_main)
+festoon_add_tests(platform_paths_tests
+  SOURCES platform/Paths_test.cpp
+  LIBS festoon_platform GTest::gtest_main)
 
 festoon_add_tests(platform_widget_tests
   SOURCES

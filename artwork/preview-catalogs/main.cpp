@@ -1,10 +1,10 @@
 // Contact sheets of the cartoon, flower and balloon catalogs as the program shows them: the thumbnails
 // stretched to 80 x 80, and every piece placed at its divisor over a photo-like ground, blended through
 // its mask with the canvas's own two-pass blend.
-#include "catalogs/ArtworkReader.h"
-#include "platform/Bitmap.h"
-#include "platform/PlatformError.h"
-#include "platform/RenderObject.h"
+#include "core/ArtworkReader.h"
+#include "core/Bitmap.h"
+#include "core/PlatformError.h"
+#include "core/RenderObject.h"
 
 #include <QGuiApplication>
 #include <QLinearGradient>

@@ -1,9 +1,9 @@
 // Development aid: draws contact sheets of the generated artwork and mock-ups of the main window and
 // the palettes, so the art can be judged before the windows exist. Not installed, not run at build.
 //   festoon_artwork_preview <program folder> <resource folder> <output folder>
-#include "catalogs/ArtworkReader.h"
-#include "platform/Bitmap.h"
-#include "platform/Skin.h"
+#include "core/ArtworkReader.h"
+#include "core/Bitmap.h"
+#include "core/Skin.h"
 
 #include <QDir>
 #include <QFont>

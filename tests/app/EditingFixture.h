@@ -3,7 +3,7 @@
 #pragma once
 
 #include "controls/ImgBtn.h"
-#include "platform/Bitmap.h"
+#include "core/Bitmap.h"
 #include "tests/app/WindowFixture.h"
 
 #include <QPainter>

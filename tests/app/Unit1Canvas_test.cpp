@@ -1,7 +1,7 @@
 // The canvas: recomposition layer by layer, placing objects in slots, and the rendering passes.
 #include "tests/app/WindowFixture.h"
 
-#include "platform/Bitmap.h"
+#include "core/Bitmap.h"
 
 #include <QPushButton>
 

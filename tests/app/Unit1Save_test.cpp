@@ -1,8 +1,8 @@
 // Saving the composition (formats, names, what the picture holds, failed writes), and the new task.
 #include "tests/app/EditingFixture.h"
 
-#include "platform/FileIO.h"
-#include "platform/PictureFile.h"
+#include "core/FileIO.h"
+#include "core/PictureFile.h"
 
 #include <QDir>
 #include <QFile>

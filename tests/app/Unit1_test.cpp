@@ -4,7 +4,7 @@
 
 #include "controls/ImgBtn.h"
 #include "controls/TFlatButtonUnit.h"
-#include "platform/PlatformError.h"
+#include "core/PlatformError.h"
 
 #include <QApplication>
 #include <QFrame>

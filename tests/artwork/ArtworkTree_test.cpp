@@ -1,8 +1,8 @@
 // The tree the generator writes, checked as the program will read it: every start file, catalog file
 // and compiled-in picture present, decodable and of the size its window relies on; skins that shape
 // their windows without holes and stretch cleanly; button and glyph keys that are really transparent.
-#include "catalogs/ArtworkReader.h"
-#include "platform/PictureFile.h"
+#include "core/ArtworkReader.h"
+#include "core/PictureFile.h"
 
 #include <QFile>
 #include <cstring>

@@ -4,7 +4,7 @@
 #include "artwork/ArtPiece.h"
 #include "artwork/ArtworkOutput.h"
 #include "artwork/Catalogs.h"
-#include "catalogs/ArtworkReader.h"
+#include "core/ArtworkReader.h"
 
 #include <QFile>
 #include <QTemporaryDir>

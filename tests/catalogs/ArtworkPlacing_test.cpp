@@ -1,7 +1,7 @@
 // Placing artwork as a new object: size by the divisor, the slot taken, and files that fail.
 #include "app/img.h"
 #include "catalogs/ArtworkPlacing.h"
-#include "platform/PlatformError.h"
+#include "core/PlatformError.h"
 #include "tests/catalogs/CatalogTestSupport.h"
 
 namespace {

@@ -1,11 +1,11 @@
 // Artwork files: the first 16 bytes never matter, short files fail with the decoder's message, and the
 // thumbnail helpers read exactly the files they are asked for.
 #include "app/img.h"
-#include "catalogs/ArtworkReader.h"
 #include "catalogs/Thumbnails.h"
-#include "platform/FileIO.h"
-#include "platform/JpegCodec.h"
-#include "platform/PlatformError.h"
+#include "core/ArtworkReader.h"
+#include "core/FileIO.h"
+#include "core/JpegCodec.h"
+#include "core/PlatformError.h"
 #include "tests/catalogs/CatalogTestSupport.h"
 
 #include <QPainter>

@@ -1,8 +1,8 @@
 // The frame palette: a frame is blended into the backdrop from the clean copy, replaced by the next,
 // taken off by Del Frame and by a new backdrop, and a failing file changes nothing.
 #include "app/img.h"
-#include "catalogs/FrameBlend.h"
 #include "catalogs/UnitFrame.h"
+#include "core/FrameBlend.h"
 #include "platform/Dialogs.h"
 #include "tests/catalogs/CatalogTestSupport.h"
 

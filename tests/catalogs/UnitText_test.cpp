@@ -1,10 +1,10 @@
 // The text palette: balloons at half size, text objects of exactly the text's extent, the font dialog's
 // memory, and keys in the edit field that must do nothing.
 #include "app/img.h"
-#include "catalogs/TextMask.h"
 #include "catalogs/UnitText.h"
 #include "controls/TFlatButtonUnit.h"
 #include "controls/TFlatEditUnit.h"
+#include "core/TextMask.h"
 #include "platform/Dialogs.h"
 #include "tests/catalogs/CatalogTestSupport.h"
 

@@ -1,6 +1,6 @@
 // A window's shape from its skin, compared with the union of per-column strips it is defined by.
-#include "platform/Bitmap.h"
-#include "platform/Skin.h"
+#include "core/Bitmap.h"
+#include "core/Skin.h"
 
 #include <gtest/gtest.h>
 

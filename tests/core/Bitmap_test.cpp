@@ -1,6 +1,6 @@
 // Bitmap helpers: exact nearest-neighbour source choice, and clipping of every drawing operation.
-#include "platform/Bitmap.h"
-#include "platform/PlatformError.h"
+#include "core/Bitmap.h"
+#include "core/PlatformError.h"
 
 #include <gtest/gtest.h>
 

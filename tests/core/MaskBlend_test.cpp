@@ -1,9 +1,10 @@
 // The mask blend: exact luminance, the documented results of one and two passes, and the optimised
 // kernels checked byte for byte against the plain reference on seeded random pictures.
-#include "platform/Bitmap.h"
-#include "platform/MaskBlend.h"
-#include "platform/MaskBlendRows.h"
+#include "core/Bitmap.h"
+#include "core/MaskBlend.h"
+#include "core/MaskBlendRows.h"
 #include "tests/core/RandomBitmap.h"
+#include "tests/reference/MaskBlendReference.h"
 
 #include <gtest/gtest.h>
 

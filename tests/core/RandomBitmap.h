@@ -1,7 +1,7 @@
 // Seeded random pictures for checking optimised pixel paths against their plain references.
 #pragma once
 
-#include "platform/Bitmap.h"
+#include "core/Bitmap.h"
 
 #include <random>
 

@@ -1,9 +1,10 @@
 // Rendering one object over the composed picture: what lies beneath, stretching, passes, and objects
 // that reach past the canvas.
-#include "platform/Bitmap.h"
-#include "platform/MaskBlend.h"
-#include "platform/RenderObject.h"
+#include "core/Bitmap.h"
+#include "core/MaskBlend.h"
+#include "core/RenderObject.h"
 #include "tests/core/RandomBitmap.h"
+#include "tests/reference/MaskBlendReference.h"
 
 #include <gtest/gtest.h>
 

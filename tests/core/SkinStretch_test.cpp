@@ -1,7 +1,7 @@
 // Enlarging a skin by repeating its middle column and row, compared with a pixel-by-pixel model of
 // the three block copies of each pass.
-#include "platform/Bitmap.h"
-#include "platform/Skin.h"
+#include "core/Bitmap.h"
+#include "core/Skin.h"
 
 #include <gtest/gtest.h>
 

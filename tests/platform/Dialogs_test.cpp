@@ -1,8 +1,8 @@
 // Dialogs: scripted answers, and the real dialogs driven as a user would (typing and pressing Enter).
+#include "core/JpegCodec.h"
 #include "platform/DialogFilter.h"
 #include "platform/Dialogs.h"
 #include "platform/FontChooserDialog.h"
-#include "platform/JpegCodec.h"
 #include "platform/PicturePreview.h"
 #include "tests/platform/ModalHelper.h"
 #include "tests/support/TestProgramFolder.h"

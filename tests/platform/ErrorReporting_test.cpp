@@ -1,7 +1,7 @@
 // The application-level handler: failures are reported with their message and the program goes on.
+#include "core/PlatformError.h"
 #include "platform/Application.h"
 #include "platform/ErrorReporting.h"
-#include "platform/PlatformError.h"
 #include "tests/platform/ModalHelper.h"
 
 #include <QMessageBox>

@@ -6,7 +6,7 @@
 #include "catalogs/UnitCartoon.h"
 #include "catalogs/UnitFrame.h"
 #include "catalogs/UnitMask.h"
-#include "platform/PlatformError.h"
+#include "core/PlatformError.h"
 #include "tests/catalogs/CatalogTestSupport.h"
 #include "tests/robustness/BadFiles.h"
 

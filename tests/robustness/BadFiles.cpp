@@ -2,8 +2,8 @@
 #include "tests/robustness/BadFiles.h"
 
 #include "app/img.h"
-#include "platform/BmpCodec.h"
-#include "platform/JpegCodec.h"
+#include "core/BmpCodec.h"
+#include "core/JpegCodec.h"
 
 #include <QtEndian>
 #include <gtest/gtest.h>

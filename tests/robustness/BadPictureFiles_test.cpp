@@ -4,7 +4,7 @@
 #include "tests/app/EditingFixture.h"
 #include "tests/robustness/BadFiles.h"
 
-#include "platform/PlatformError.h"
+#include "core/PlatformError.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,8 +4,8 @@
 #include "tests/app/EditingFixture.h"
 #include "tests/robustness/BadFiles.h"
 
-#include "platform/FileIO.h"
-#include "platform/PictureFile.h"
+#include "core/FileIO.h"
+#include "core/PictureFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // Throw-away program folders for widget tests.
 #include "tests/support/TestProgramFolder.h"
 
-#include "platform/Bitmap.h"
-#include "platform/BmpCodec.h"
-#include "platform/JpegCodec.h"
+#include "core/Bitmap.h"
+#include "core/BmpCodec.h"
+#include "core/JpegCodec.h"
 #include "platform/Paths.h"
 
 #include <QDir>

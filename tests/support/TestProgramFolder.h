@@ -7,14 +7,14 @@
 #include <QTemporaryDir>
 
 class TestProgramFolder {
-public:
+  public:
     // Writes main/mainx.bmp (752 x 550, key colour in the top-left pixel), main/mainb.jpg and
     // main/Defaultmask.jpg unless `withStartFiles` is false.
     explicit TestProgramFolder(bool withStartFiles = true);
     ~TestProgramFolder();
 
-    [[nodiscard]] QString path() const;                         // ends with '/'
-    [[nodiscard]] QString file(const QString& relative) const;  // path() + relative ('/' separators)
+    [[nodiscard]] QString path() const;                        // ends with '/'
+    [[nodiscard]] QString file(const QString& relative) const; // path() + relative ('/' separators)
 
     // An artwork file: the picture as a JPEG (quality 95) with its first 16 bytes overwritten.
     void writeArtwork(const QString& relative, const QImage& picture) const;
@@ -28,7 +28,7 @@ public:
     static QImage StartBackdrop();
     static QImage StartDefaultMask();
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 

@@ -1,8 +1,8 @@
 // 24-bit bitmap operations; every one is clipped so that it never reads or writes outside an image.
-#include "platform/Bitmap.h"
+#include "core/Bitmap.h"
 
-#include "platform/PlatformError.h"
-#include "platform/RowStretcher.h"
+#include "core/PlatformError.h"
+#include "core/RowStretcher.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
 // The nearest-neighbour stretch of one destination row, with a column table computed once.
-#include "platform/RowStretcher.h"
+#include "core/RowStretcher.h"
 
-#include "platform/BitmapRows.h"
-#include "platform/MaskBlendRows.h"
+#include "core/BitmapRows.h"
+#include "core/MaskBlendRows.h"
 
 #include <algorithm>
 #include <cstring>

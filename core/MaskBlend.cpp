@@ -1,8 +1,8 @@
-// The mask blend: the plain reference, the portable row kernel, and the dispatch to the fastest kernel.
-#include "platform/MaskBlend.h"
+// The mask blend: the portable row kernel and the dispatch to the fastest kernel.
+#include "core/MaskBlend.h"
 
-#include "platform/Bitmap.h"
-#include "platform/MaskBlendRows.h"
+#include "core/Bitmap.h"
+#include "core/MaskBlendRows.h"
 
 #include <algorithm>
 
@@ -27,23 +27,6 @@ void MaskBlendRowScalar(std::uint8_t* layer, const std::uint8_t* under, const st
         layer += 3;
         under += 3;
         mask += 3;
-    }
-}
-
-void MaskBlendReference(QImage& layer, const QImage& under, const QImage& mask) {
-    const int width = std::min({layer.width(), under.width(), mask.width()});
-    const int height = std::min({layer.height(), under.height(), mask.height()});
-    for (int y = 0; y < height; ++y) {
-        uchar* l = layer.scanLine(y);
-        const uchar* u = under.constScanLine(y);
-        const uchar* m = mask.constScanLine(y);
-        for (int x = 0; x < width; ++x) {
-            const int a = MaskLuminance(m[x * 3 + 2], m[x * 3 + 1], m[x * 3]);
-            for (int c = 0; c < 3; ++c) {
-                const int i = x * 3 + c;
-                l[i] = static_cast<uchar>(((255 - a) * u[i] + a * l[i]) / 255);
-            }
-        }
     }
 }
 

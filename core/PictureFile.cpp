@@ -1,9 +1,9 @@
 // Photos and backdrops: the lower-case path decides between the bitmap and the JPEG reader.
-#include "platform/PictureFile.h"
+#include "core/PictureFile.h"
 
-#include "platform/BmpCodec.h"
-#include "platform/FileIO.h"
-#include "platform/JpegCodec.h"
+#include "core/BmpCodec.h"
+#include "core/FileIO.h"
+#include "core/JpegCodec.h"
 
 namespace festoon {
 

@@ -1,10 +1,10 @@
 // Photos and backdrops: the lower-case path text decides the reader; saved files are complete.
-#include "platform/BmpCodec.h"
-#include "platform/FileIO.h"
-#include "platform/JpegCodec.h"
-#include "platform/PictureFile.h"
-#include "platform/PlatformError.h"
-#include "tests/platform/CodecTestPictures.h"
+#include "core/BmpCodec.h"
+#include "core/FileIO.h"
+#include "core/JpegCodec.h"
+#include "core/PictureFile.h"
+#include "core/PlatformError.h"
+#include "tests/core/CodecTestPictures.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

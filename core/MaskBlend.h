@@ -23,8 +23,4 @@ void MaskBlend(QImage& layer, const QImage& under, const QImage& mask);
 // the same under and mask; one walk over the pixels does all of them.
 void MaskBlend(QImage& layer, const QImage& under, const QImage& mask, int passes);
 
-// The plain scalar version, the reference the optimised one is checked against: one pass over the area
-// the three share, which must all be 24-bit.
-void MaskBlendReference(QImage& layer, const QImage& under, const QImage& mask);
-
 } // namespace festoon

@@ -1,7 +1,7 @@
 // Whole-file reads and all-or-nothing writes: every failure names the full path, and a failed write
 // leaves an existing file as it was.
-#include "platform/FileIO.h"
-#include "platform/PlatformError.h"
+#include "core/FileIO.h"
+#include "core/PlatformError.h"
 
 #include <QDir>
 #include <QFile>

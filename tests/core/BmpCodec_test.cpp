@@ -1,8 +1,8 @@
 // BMP reading and writing: exact round trips, 24-bit output, and refusal of invalid or absurd files.
-#include "platform/BmpCodec.h"
-#include "platform/JpegCodec.h"
-#include "platform/PlatformError.h"
-#include "tests/platform/CodecTestPictures.h"
+#include "core/BmpCodec.h"
+#include "core/JpegCodec.h"
+#include "core/PlatformError.h"
+#include "tests/core/CodecTestPictures.h"
 
 #include <QtEndian>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // JPEG decoding and encoding: round trips, colour handling, and every kind of broken stream.
-#include "platform/JpegCodec.h"
-#include "platform/PlatformError.h"
-#include "tests/platform/CodecTestPictures.h"
+#include "core/JpegCodec.h"
+#include "core/PlatformError.h"
+#include "tests/core/CodecTestPictures.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Test pictures: gradients, noise and a greyscale JPEG written directly with libjpeg.
-#include "tests/platform/CodecTestPictures.h"
+#include "tests/core/CodecTestPictures.h"
 
-#include "platform/Bitmap.h"
+#include "core/Bitmap.h"
 
 #include <algorithm>
 #include <cstdio>

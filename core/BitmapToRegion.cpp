@@ -5,8 +5,8 @@
 // and not in the last row. The region is therefore built row by row: the runs of non-key pixels of a
 // row, with rows of identical runs merged into one band. That is the banded form QRegion keeps, so it
 // is handed over whole instead of being united strip by strip.
-#include "platform/Bitmap.h"
-#include "platform/Skin.h"
+#include "core/Bitmap.h"
+#include "core/Skin.h"
 
 #include <vector>
 

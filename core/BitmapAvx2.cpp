@@ -1,5 +1,5 @@
 // AVX2 row kernel of the nearest-neighbour stretch: eight source pixels fetched by one gather.
-#include "platform/BitmapRows.h"
+#include "core/BitmapRows.h"
 
 #include <immintrin.h>
 

@@ -1,10 +1,10 @@
 // BMP files through Qt's BMP handler. The header is checked first, by our own reading of it: an absurd
 // size is refused before anything is allocated, and a file too short for the pixels its header
 // promises is refused rather than decoded into a half-filled picture.
-#include "platform/BmpCodec.h"
+#include "core/BmpCodec.h"
 
-#include "platform/Bitmap.h"
-#include "platform/PlatformError.h"
+#include "core/Bitmap.h"
+#include "core/PlatformError.h"
 
 #include <QBuffer>
 #include <QImageReader>

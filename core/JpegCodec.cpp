@@ -3,10 +3,10 @@
 // exception through libjpeg's C frames would need unwind tables there, which C builds need not carry.
 // So every frame that longjmp can skip holds only trivially destructible locals: the C++ objects (the
 // bitmap, buffers) live in a state object owned by the caller, which releases the codec on every path.
-#include "platform/JpegCodec.h"
+#include "core/JpegCodec.h"
 
-#include "platform/Bitmap.h"
-#include "platform/PlatformError.h"
+#include "core/Bitmap.h"
+#include "core/PlatformError.h"
 
 #include <csetjmp>
 #include <cstdio>

@@ -1,8 +1,8 @@
 // Reading artwork files: header replaced in memory, then an ordinary JPEG decode.
-#include "catalogs/ArtworkReader.h"
+#include "core/ArtworkReader.h"
 
-#include "platform/FileIO.h"
-#include "platform/JpegCodec.h"
+#include "core/FileIO.h"
+#include "core/JpegCodec.h"
 
 #include <algorithm>
 

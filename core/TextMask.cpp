@@ -1,7 +1,7 @@
 // Measuring and drawing text on a bitmap, so that the extent and the drawing use the same metrics.
-#include "catalogs/TextMask.h"
+#include "core/TextMask.h"
 
-#include "platform/Bitmap.h"
+#include "core/Bitmap.h"
 
 #include <QFontMetrics>
 #include <QPainter>

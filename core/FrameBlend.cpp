@@ -1,8 +1,8 @@
 // The frame blend, expressed through the canvas's mask blend with the backdrop as the layer.
-#include "catalogs/FrameBlend.h"
+#include "core/FrameBlend.h"
 
-#include "platform/Bitmap.h"
-#include "platform/MaskBlend.h"
+#include "core/Bitmap.h"
+#include "core/MaskBlend.h"
 
 namespace festoon {
 

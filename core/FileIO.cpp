@@ -1,7 +1,7 @@
 // Whole-file reads and all-or-nothing writes.
-#include "platform/FileIO.h"
+#include "core/FileIO.h"
 
-#include "platform/PlatformError.h"
+#include "core/PlatformError.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 // Messages of the platform's file and codec errors.
-#include "platform/PlatformError.h"
+#include "core/PlatformError.h"
 
 namespace festoon {
 

@@ -1,11 +1,11 @@
 // Rendering an object: the part of the composed picture beneath it, its picture and mask stretched to
 // its bounds, then the blend passes. The stretches and the blend go row by row, so that the blend
 // finds its rows still in the processor's nearest cache.
-#include "platform/RenderObject.h"
+#include "core/RenderObject.h"
 
-#include "platform/Bitmap.h"
-#include "platform/MaskBlendRows.h"
-#include "platform/RowStretcher.h"
+#include "core/Bitmap.h"
+#include "core/MaskBlendRows.h"
+#include "core/RowStretcher.h"
 
 #include <cstring>
 #include <optional>

@@ -1,6 +1,6 @@
 // The frame blend: white shows the backdrop, black the frame, greys mix by the mask's luminance, and
 // every picture is stretched to the canvas first.
-#include "catalogs/FrameBlend.h"
+#include "core/FrameBlend.h"
 #include "tests/support/TestProgramFolder.h"
 
 #include <QPainter>

@@ -3,7 +3,7 @@
 //
 // The channel bytes are blended as two sets of 16-bit lanes, the even bytes (masked) and the odd
 // bytes (shifted down), which keeps the work on the multipliers rather than on byte shuffles.
-#include "platform/MaskBlendRows.h"
+#include "core/MaskBlendRows.h"
 
 #include <array>
 #include <cstring>

@@ -1,6 +1,6 @@
 // Enlarging a window skin to the screen by repeating its middle column and middle row.
-#include "platform/Bitmap.h"
-#include "platform/Skin.h"
+#include "core/Bitmap.h"
+#include "core/Skin.h"
 
 #include <cstring>
 
