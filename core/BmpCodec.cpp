@@ -9,8 +9,8 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QtEndian>
 #include <cstdlib>
+#include <type_traits>
 
 namespace festoon {
 namespace {
@@ -20,8 +20,15 @@ constexpr quint32 kCoreHeaderSize = 12; // the old OS/2 header with 16-bit sizes
 constexpr quint32 kUncompressed = 0;
 constexpr quint32 kBitFields = 3;
 
+// Assembled byte by byte: callers have checked the size, and this form keeps the compiler's bounds
+// analysis from mistaking an empty array's shared buffer for the data.
 template <typename Value> Value ReadLittleEndian(const QByteArray& data, qsizetype offset) {
-    return qFromLittleEndian<Value>(data.constData() + offset);
+    std::make_unsigned_t<Value> value = 0;
+    for (qsizetype i = qsizetype(sizeof(Value)) - 1; i >= 0; --i) {
+        value = static_cast<std::make_unsigned_t<Value>>(value << 8 |
+                                                         static_cast<unsigned char>(data.at(offset + i)));
+    }
+    return static_cast<Value>(value);
 }
 
 // Checks what the headers promise against the file; throws PlatformError.
