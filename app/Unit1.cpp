@@ -2,11 +2,11 @@
 // it by its background, and the minimise and close buttons.
 #include "app/Unit1.h"
 
-#include "app/Outline.h"
-#include "app/img.h"
+#include "app/EditingSurface.h"
 #include "catalogs/PaletteWindow.h"
 #include "controls/ImgBtn.h"
 #include "controls/TFlatButtonUnit.h"
+#include "controls/img.h"
 #include "core/Bitmap.h"
 #include "core/PictureFile.h"
 #include "core/Skin.h"
@@ -20,9 +20,6 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QMouseEvent>
-#include <QPushButton>
-
-TFormMain* FormMain = nullptr;
 
 namespace {
 
@@ -33,11 +30,6 @@ constexpr QSize kDesignPanelSize(614, 480);
 constexpr int kPanelFrameWidth = 3;
 constexpr int kFlatButtonTop = 14;
 constexpr int kFlatButtonSize = 16;
-
-// Runs a handler of the window so that no exception reaches Qt's event loop.
-auto Reporting(TFormMain* form, void (TFormMain::*handler)()) {
-    return [form, handler] { festoon::RunReportingErrors([&] { (form->*handler)(); }); };
-}
 
 struct CommandButton {
     TImgBtn* TFormMain::*control;
@@ -66,25 +58,15 @@ const CommandButton kCommandButtons[] = {
 } // namespace
 
 TFormMain::TFormMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
-    FormMain = this;
     setWindowTitle(QApplication::applicationDisplayName());
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     OpenDialog1.Filter = QStringLiteral("*.bmp *.jpg|*.bmp;*.jpg");
     SaveDialog1.Filter = QStringLiteral("JPG Format (small file size)|*.jpg|BMP Format (high quality)|*.bmp");
     CreateLayout();
-    try {
-        FormCreate();
-    } catch (...) {
-        FormMain = nullptr;
-        throw;
-    }
+    FormCreate();
 }
 
-TFormMain::~TFormMain() {
-    if (FormMain == this) {
-        FormMain = nullptr;
-    }
-}
+TFormMain::~TFormMain() = default;
 
 void TFormMain::CreateLayout() {
     resize(kDesignSkinSize);
@@ -92,15 +74,11 @@ void TFormMain::CreateLayout() {
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->Stretch = false;
     Image1->setGeometry(QRect(QPoint(0, 0), kDesignSkinSize));
-    connect(Image1, &TImg::mouseDown, this, [this](TImg*, Qt::MouseButton button, QPoint position) {
-        festoon::RunReportingErrors([&] { Image1MouseDown(button, position); });
-    });
-    connect(Image1, &TImg::mouseMove, this, [this](TImg*, QPoint position) {
-        festoon::RunReportingErrors([&] { Image1MouseMove(position); });
-    });
-    connect(Image1, &TImg::mouseUp, this, [this](TImg*, Qt::MouseButton button, QPoint position) {
-        festoon::RunReportingErrors([&] { Image1MouseUp(button, position); });
-    });
+    connect(Image1, &TImg::mouseDown, this,
+            [this](TImg*, Qt::MouseButton button, QPoint position) { Image1MouseDown(button, position); });
+    connect(Image1, &TImg::mouseMove, this, [this](TImg*, QPoint position) { Image1MouseMove(position); });
+    connect(Image1, &TImg::mouseUp, this,
+            [this](TImg*, Qt::MouseButton button, QPoint position) { Image1MouseUp(button, position); });
 
     CreateCommandButtons();
 
@@ -111,44 +89,25 @@ void TFormMain::CreateLayout() {
     CanvasArea = new QWidget(Panel1);
     CanvasArea->setObjectName(QStringLiteral("CanvasArea"));
 
-    // Back to front: the filler, the backdrop, the editing surface, the rubber band.
-    Image2 = new TImg(CanvasArea);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setPicture(festoon::SolidBitmap(85, 85, qRgb(1, 99, 1)));
-    ImBackDrop = new TImg(CanvasArea);
-    ImBackDrop->setObjectName(QStringLiteral("ImBackDrop"));
-    ImTouMing = new TImg(CanvasArea);
+    ImTouMing = new EditingSurface(CanvasArea);
     ImTouMing->setObjectName(QStringLiteral("ImTouMing"));
-    ImTouMing->Transparent = true;
-    ImTouMing->setMouseTracking(true); // its move handler sets the cursor zones without a button held
-    ImTouMing->setPicture(festoon::SolidBitmap(470, 395, qRgb(255, 255, 255)));
-    connect(ImTouMing, &TImg::mouseDown, this, [this](TImg*, Qt::MouseButton, QPoint position) {
-        festoon::RunReportingErrors([&] { ImToumingMouseDown(position); });
-    });
-    connect(ImTouMing, &TImg::mouseMove, this, [this](TImg*, QPoint position) {
-        festoon::RunReportingErrors([&] { ImTouMingMouseMove(position); });
-    });
-    connect(ImTouMing, &TImg::mouseUp, this, [this](TImg*, Qt::MouseButton, QPoint position) {
-        festoon::RunReportingErrors([&] { ImTouMingMouseUp(position); });
-    });
-    ImMove = new TImg(CanvasArea);
-    ImMove->setObjectName(QStringLiteral("ImMove"));
-    ImMove->Transparent = true;
-    ImMove->Stretch = false;
+    connect(ImTouMing, &EditingSurface::pressed, this, &TFormMain::CanvasPressed);
+    connect(ImTouMing, &EditingSurface::moved, this, &TFormMain::CanvasMoved);
+    connect(ImTouMing, &EditingSurface::released, this, &TFormMain::CanvasReleased);
     SetPanelSize(kDesignPanelSize);
 
     FlatButton1 = new TFlatButton(this);
     FlatButton1->setObjectName(QStringLiteral("FlatButton1"));
     FlatButton1->setGlyph(ResourceBitmap(QStringLiteral(":/art/glyphs/bar.bmp")));
     FlatButton1->setGeometry(kDesignSkinSize.width() - 77, kFlatButtonTop, kFlatButtonSize, kFlatButtonSize);
-    connect(FlatButton1, &TFlatButton::clicked, this, Reporting(this, &TFormMain::FlatButton1Click));
+    connect(FlatButton1, &TFlatButton::clicked, this, &TFormMain::FlatButton1Click);
     FlatButton2 = new TFlatButton(this);
     FlatButton2->setObjectName(QStringLiteral("FlatButton2"));
     FlatButton2->setGlyph(ResourceBitmap(QStringLiteral(":/art/glyphs/cross.bmp")));
     FlatButton2->setGeometry(FlatButton1->x() + 14, kFlatButtonTop, kFlatButtonSize, kFlatButtonSize);
-    connect(FlatButton2, &TFlatButton::clicked, this, Reporting(this, &TFormMain::FlatButton2Click));
+    connect(FlatButton2, &TFlatButton::clicked, this, &TFormMain::FlatButton2Click);
 
-    CreateHiddenControls();
+    CreateDeleteAction();
 }
 
 void TFormMain::CreateCommandButtons() {
@@ -162,40 +121,19 @@ void TFormMain::CreateCommandButtons() {
         button->setPic(ResourceBitmap(prefix + QStringLiteral("_rest.bmp")));
         button->setPicUp(ResourceBitmap(prefix + QStringLiteral("_hover.bmp")));
         button->setPicDown(ResourceBitmap(prefix + QStringLiteral("_down.bmp")));
-        connect(button, &TImgBtn::clicked, this, Reporting(this, command.handler));
+        connect(button, &TImgBtn::clicked, this, command.handler);
         this->*command.control = button;
     }
 }
 
-void TFormMain::CreateHiddenControls() {
-    ImageDian = new TImg(this);
-    ImageDian->setObjectName(QStringLiteral("ImageDian"));
-    ImageDian->setPicture(festoon::SolidBitmap(6, 6, qRgb(254, 3, 3)));
-    ImDefultMask = new TImg(this);
-    ImDefultMask->setObjectName(QStringLiteral("ImDefultMask"));
-    ImFuzhu = new TImg(this);
-    ImFuzhu->setObjectName(QStringLiteral("ImFuzhu"));
-    Imfuzhu1 = new TImg(this);
-    Imfuzhu1->setObjectName(QStringLiteral("Imfuzhu1"));
-    for (TImg* hidden : {ImageDian, ImDefultMask, ImFuzhu, Imfuzhu1}) {
-        hidden->hide();
-    }
-
-    Btnchonghua = new QPushButton(this);
-    Btnchonghua->setObjectName(QStringLiteral("Btnchonghua"));
-    Btnchonghua->hide();
-    connect(Btnchonghua, &QPushButton::clicked, this, Reporting(this, &TFormMain::BtnchonghuaClick));
-    BtnSaveFuzhu = new QPushButton(this);
-    BtnSaveFuzhu->setObjectName(QStringLiteral("BtnSaveFuzhu"));
-    BtnSaveFuzhu->hide();
-    connect(BtnSaveFuzhu, &QPushButton::clicked, this, Reporting(this, &TFormMain::BtnSaveFuzhuClick));
-
+void TFormMain::CreateDeleteAction() {
     // Delete acts on the canvas whichever window of the program has the focus.
     Action1 = new QAction(this);
     Action1->setObjectName(QStringLiteral("Action1"));
     Action1->setShortcut(QKeySequence(Qt::Key_Delete));
     Action1->setShortcutContext(Qt::ApplicationShortcut);
-    connect(Action1, &QAction::triggered, this, Reporting(this, &TFormMain::Action1Execute));
+    connect(Action1, &QAction::triggered, this,
+            [this] { festoon::RunReportingErrors([this] { Action1Execute(); }); });
     addAction(Action1);
 }
 
@@ -204,20 +142,11 @@ void TFormMain::FormCreate() {
     Image1->move(0, 0);
     StretchSkinToScreen();
     festoon::ShapeWindowFromSkin(this, Image1->Picture());
-    PrepareCanvas();
 
     FlatButton1->move(Image1->width() - 77, kFlatButtonTop);
     FlatButton2->move(FlatButton1->x() + 14, kFlatButtonTop);
     SetPanelSize(QSize(Image1->width() - 138, Image1->height() - 70));
-
-    // The rubber band's picture stays larger than any bounds a drag can give it; white is its
-    // transparent colour, so only the outline shows.
-    const QSize bandSize = Panel1->size() + QSize(500, 500);
-    ImMove->resize(bandSize);
-    QImage band = festoon::SolidBitmap(bandSize.width(), bandSize.height(), qRgb(255, 255, 255));
-    DrawOutlinedRectangle(band, QPoint(0, 0), QPoint(bandSize.width() - 2, bandSize.height() - 2));
-    ImMove->setPicture(std::move(band));
-    ImMove->hide();
+    PrepareCanvas();
 
     // The flat buttons take their face from the window's colour: the skin's colour where they sit.
     const QRect flatButtonArea = FlatButton1->geometry().intersected(Image1->Picture().rect());
@@ -247,37 +176,35 @@ void TFormMain::StretchSkinToScreen() {
 void TFormMain::SetPanelSize(QSize size) {
     Panel1->setGeometry(QRect(kPanelPosition, size));
     CanvasArea->setGeometry(Panel1->contentsRect());
-    for (TImg* filling : {Image2, ImBackDrop, ImTouMing}) {
-        filling->setGeometry(CanvasArea->rect());
-    }
+    ImTouMing->setGeometry(CanvasArea->rect());
 }
 
 void TFormMain::Image1MouseDown(Qt::MouseButton, QPoint position) {
-    WindowDragging = true;
-    WindowDragAnchor = position;
+    WindowDrag.dragging = true;
+    WindowDrag.anchor = position;
 }
 
 void TFormMain::Image1MouseMove(QPoint position) {
-    if (WindowDragging) {
-        move(x() + position.x() - WindowDragAnchor.x(), y() + position.y() - WindowDragAnchor.y());
+    if (WindowDrag.dragging) {
+        move(pos() + position - WindowDrag.anchor);
     }
 }
 
 void TFormMain::Image1MouseUp(Qt::MouseButton, QPoint) {
-    WindowDragging = false;
+    WindowDrag.dragging = false;
 }
 
 // The window's own handlers share the drag state with Image1's, which covers most of the window.
 void TFormMain::mousePressEvent(QMouseEvent* event) {
-    festoon::RunReportingErrors([&] { Image1MouseDown(event->button(), event->position().toPoint()); });
+    Image1MouseDown(event->button(), event->position().toPoint());
 }
 
 void TFormMain::mouseMoveEvent(QMouseEvent* event) {
-    festoon::RunReportingErrors([&] { Image1MouseMove(event->position().toPoint()); });
+    Image1MouseMove(event->position().toPoint());
 }
 
 void TFormMain::mouseReleaseEvent(QMouseEvent* event) {
-    festoon::RunReportingErrors([&] { Image1MouseUp(event->button(), event->position().toPoint()); });
+    Image1MouseUp(event->button(), event->position().toPoint());
 }
 
 void TFormMain::FlatButton1Click() {
@@ -289,7 +216,7 @@ void TFormMain::FlatButton2Click() {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
-    festoon::RunReportingErrors([&] { FormClose(); });
+    FormClose();
     event->accept();
     emit closed();
 }

@@ -1,35 +1,38 @@
-// TFormMain: the main window. It owns the program-wide canvas state (object slots, layer list, work
-// bitmaps, selection) that the palettes read and change directly.
-// The class is split by aspect: Unit1.cpp (window, start-up, dragging), Unit1Canvas.cpp (slots,
-// placing, recomposition), Unit1Editing.cpp (mouse editing, copy, delete), Unit1Load.cpp (photo and
-// backdrop), Unit1Save.cpp (save, new task, help, close), Unit1Palettes.cpp (showing the palettes).
+// TFormMain: the main window, the view and controller of the card. The card itself is a Composition
+// value; the window shows it on its editing surface and turns the user's presses, drags, keys and
+// buttons into operations on it, after each of which the view is brought up to date in one place
+// (ShowCard). The palettes act on the card through the CardActions the window hands them.
+// The class is split by aspect: Unit1.cpp (window, start-up, dragging), Unit1Canvas.cpp (the card and
+// its display, the palettes' actions), Unit1Editing.cpp (mouse editing, copy, delete), Unit1Load.cpp
+// (photo and backdrop), Unit1Save.cpp (save, new task, help, close), Unit1Palettes.cpp (showing the
+// palettes).
 #pragma once
 
-#include "core/RenderObject.h"
+#include "catalogs/CardActions.h"
+#include "core/CardRendering.h"
+#include "core/Composition.h"
 #include "platform/Dialogs.h"
+#include "platform/WindowDrag.h"
 
 #include <QImage>
-#include <QList>
 #include <QPoint>
 #include <QWidget>
-#include <array>
+#include <functional>
 
+class EditingSurface;
 class QAction;
 class QFrame;
-class QPushButton;
 class TFlatButton;
 class TImg;
 class TImgBtn;
 
-class TFormMain : public QWidget {
+class TFormMain : public QWidget, public CardActions {
     Q_OBJECT
   public:
     // Builds the window and runs FormCreate; throws festoon::PlatformError when a start file
     // ("main\\mainx.bmp", "main\\mainb.jpg", "main\\Defaultmask.jpg") cannot be read.
     explicit TFormMain(QWidget* parent = nullptr);
     ~TFormMain() override;
-
-    static constexpr int kSlotCount = 50;
 
     // --- layout ---
     TImg* Image1 = nullptr; // the skin; dragging it drags the window
@@ -38,41 +41,32 @@ class TFormMain : public QWidget {
     TImgBtn* BtnLoad = nullptr;
     TImgBtn* BtnBackDrop = nullptr;
     TImgBtn* BtnMask = nullptr;
-    TImgBtn* BtnFunny = nullptr;
-    TImgBtn* ImgBtn3 = nullptr;
+    TImgBtn* BtnFunny = nullptr; // shows the flower palette
+    TImgBtn* ImgBtn3 = nullptr;  // shows the cartoon palette
     TImgBtn* BtnText = nullptr;
-    TImgBtn* ImgBtn1 = nullptr;
-    TImgBtn* ImgBtn2 = nullptr;
+    TImgBtn* ImgBtn1 = nullptr; // shows the frame palette
+    TImgBtn* ImgBtn2 = nullptr; // removes the frame
     TImgBtn* BtnHelp = nullptr;
     TImgBtn* BtnCopy = nullptr;
     TImgBtn* BtnDelete = nullptr;
     QFrame* Panel1 = nullptr;
-    QWidget* CanvasArea = nullptr; // Panel1's inner area: parent of the backdrop, objects, ImTouMing, ImMove
-    TFlatButton* FlatButton1 = nullptr; // minimise
-    TFlatButton* FlatButton2 = nullptr; // close
-    TImg* ImBackDrop = nullptr;
-    TImg* Image2 = nullptr;
-    TImg* ImTouMing = nullptr; // the editing surface
-    TImg* ImMove = nullptr;    // the rubber band
-    TImg* ImageDian = nullptr; // the selection-mark glyph
-    TImg* ImDefultMask = nullptr;
-    TImg* ImFuzhu = nullptr;
-    TImg* Imfuzhu1 = nullptr;
-    QPushButton* Btnchonghua = nullptr;  // hidden: recompose
-    QPushButton* BtnSaveFuzhu = nullptr; // hidden: save
+    QWidget* CanvasArea = nullptr;       // Panel1's inner area, filled by the editing surface
+    EditingSurface* ImTouMing = nullptr; // the editing surface: shows the card, takes the mouse
+    TFlatButton* FlatButton1 = nullptr;  // minimise
+    TFlatButton* FlatButton2 = nullptr;  // close
     QAction* Action1 = nullptr;          // Delete key, application-wide
     festoon::OpenPictureDialog OpenDialog1;
     festoon::SaveDialog SaveDialog1;
 
-    // --- canvas state ---
-    std::array<TImg*, kSlotCount + 1> ObjectSlots{}; // slots 1 to 50; index 0 unused
-    QList<TImg*> LayerList;                          // entry 0 is ImBackDrop, the last the topmost
-    QImage ComposedBmp;
-    QImage CleanBackdropBmp;
-    festoon::RenderScratch WorkBitmaps; // UnderBmp, LayerBmp and MaskBmp
+    // --- the card ---
+    [[nodiscard]] const festoon::Composition& Card() const { return card_; }
+    // The card as the editing surface shows it, selection marks aside.
+    [[nodiscard]] const festoon::RenderedCard& RenderedCard() const { return rendered_; }
+    [[nodiscard]] QSize CanvasSize() const { return card_.CanvasSize(); }
+    // The mask a new photo starts with.
+    [[nodiscard]] const QImage& DefaultMask() const { return defaultMask_; }
 
     // --- selection and drag state ---
-    int SelectedSlot = 0;
     int DragSlot = 0;
     bool ButtonDown = false;
     bool EditArmed = false;
@@ -81,35 +75,32 @@ class TFormMain : public QWidget {
     int StartLeft = 0, StartTop = 0, StartWidth = 0, StartHeight = 0;
     Qt::CursorShape PressCursor = Qt::ArrowCursor;
 
-    // --- window drag state (shared with the frame, cartoon and flower palettes) ---
-    bool WindowDragging = false;
-    QPoint WindowDragAnchor;
+    // The main window's drag state, shared with the frame, cartoon and flower palettes.
+    festoon::WindowDrag WindowDrag;
 
     bool ClearAfterSave = false;
 
-    // --- canvas operations ---
-    [[nodiscard]] int FirstFreeSlot() const;             // lowest hidden slot, or 50
-    [[nodiscard]] int SlotOf(const TImg* control) const; // 0 when the control is in no slot
-    [[nodiscard]] TImg* TopObject() const;               // nullptr with only the backdrop
-    // Steps 3 to 7 of placing a new object, once the caller has filled the slot's object and made it
-    // visible: list it as the topmost layer (moving its entry if it already has one), select it,
-    // recompose, bring it and then the editing surface to the front, draw the selection marks.
-    void PlaceObject(int slot);
-    // Renders the object of `slot` over ComposedBmp into its Picture with the given blend passes.
-    void RenderSlot(int slot, int passes);
-    void DrawSelectionMarks(TImg* object);
-    [[nodiscard]] QSize CanvasSize() const; // the size of ImBackDrop
+    // Puts another card on the canvas: an opened card, a card restored.
+    void ReplaceCard(const festoon::Composition& card);
+    // Places a new object with its mask at the given bounds, as the topmost, selected object.
+    void PlaceObject(const QRect& bounds, const QImage& picture, const QImage& mask);
+
+    // --- the palettes' actions on the card ---
+    void PlaceArtwork(const QImage& picture, const QImage& mask, int divisor) override;
+    void PlaceLettering(const QString& text, const QFont& font, const QColor& colour) override;
+    void MaskPhoto(const QImage& mask) override;
+    void LayFrame(const QImage& picture, const QImage& mask) override;
 
     // --- handlers ---
     void FormCreate();
-    void BtnchonghuaClick();
+    void BtnchonghuaClick(); // recompose: every object blended twice again, marks removed
     void Image1MouseDown(Qt::MouseButton button, QPoint position);
     void Image1MouseMove(QPoint position);
     void Image1MouseUp(Qt::MouseButton button, QPoint position);
     void FlatButton1Click();
     void FlatButton2Click();
-    void ObjectMouseDown(TImg* sender);
-    void ObjectMouseUp(TImg* sender);
+    void ObjectMouseDown(int slot);
+    void ObjectMouseUp(int slot);
     void ImToumingMouseDown(QPoint position);
     void ImTouMingMouseMove(QPoint position);
     void ImTouMingMouseUp(QPoint position);
@@ -121,7 +112,7 @@ class TFormMain : public QWidget {
     void BtnBackDropClick();
     void ImgBtn2Click();
     void BtnSaveClick();
-    void BtnSaveFuzhuClick();
+    void BtnSaveFuzhuClick(); // composes the finished card and runs the save dialog
     void BtnNewClick();
     void BtnHelpClick();
     void FormClose();
@@ -143,14 +134,33 @@ class TFormMain : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void CreateLayout();           // the controls at their design-time places (Unit1.cpp)
-    void CreateCommandButtons();   // the image buttons of the column (Unit1.cpp)
-    void CreateHiddenControls();   // hidden images and buttons, the Delete action (Unit1.cpp)
-    void StretchSkinToScreen();    // the skin enlarged to the screen sizes Image1 and the window
-    void SetPanelSize(QSize size); // Panel1 and the controls that fill its inner area
-    void PrepareCanvas();          // backdrop, default mask, slots, layer list (Unit1Canvas.cpp)
-    void CreateObjectSlots();      // the 50 hidden objects (Unit1Canvas.cpp)
-};
+    void CreateLayout();         // the controls at their design-time places (Unit1.cpp)
+    void CreateCommandButtons(); // the image buttons of the column (Unit1.cpp)
+    void CreateDeleteAction();   // the application-wide Delete key (Unit1.cpp)
+    void StretchSkinToScreen();  // the skin enlarged to the screen sizes Image1 and the window
+    void SetPanelSize(QSize size);
+    void PrepareCanvas(); // the start backdrop, the default mask, an empty card (Unit1Canvas.cpp)
 
-// The main window; set by its constructor, cleared by its destructor.
-extern TFormMain* FormMain;
+    // Applies an operation to the card and shows the result.
+    void EditCard(const std::function<void(festoon::Composition&)>& edit);
+    // Brings the editing surface up to date with the card: the one place the view follows the model.
+    void ShowCard();
+    // A new object was placed: the editing surface comes to the front, above every object.
+    void PlacedObject();
+
+    // The canvas's mouse, routed as the stacking of the surface and the objects decides (Unit1Editing.cpp).
+    void CanvasPressed(QPoint position);
+    void CanvasMoved(QPoint position, bool buttonHeld);
+    void CanvasReleased(QPoint position);
+    // The object a press at `position` lands on, or 0 when the editing surface takes it.
+    [[nodiscard]] int ObjectAbove(QPoint position) const;
+
+    festoon::Composition card_;
+    festoon::RenderedCard rendered_;
+    festoon::RenderScratch scratch_;
+    QImage defaultMask_;
+    // Whether the editing surface lies above every object (then it takes every press) or below them.
+    bool surfaceOnTop_ = false;
+    // The slot whose object took the press being held, or 0 when the surface took it.
+    int pressedObject_ = 0;
+};

@@ -1,94 +1,81 @@
 // Editing the canvas with the mouse: selecting an object, dragging the topmost one with a rubber band
-// on the editing surface, the selection marks, and copying and deleting the topmost object.
+// on the editing surface, and copying and deleting the topmost object.
 #include "app/Unit1.h"
 
-#include "app/Outline.h"
-#include "app/img.h"
-#include "core/Bitmap.h"
+#include "app/EditZones.h"
+#include "app/EditingSurface.h"
 
-#include <algorithm>
-#include <array>
-#include <optional>
-
-namespace {
-
-// Width of the resize zones along an object's right and bottom edges; the comparisons are strict, so each
-// zone is six pixels wide.
-constexpr int kZone = 7;
-
-// A resize never makes an object narrower or lower than this, so that its move zone and both resize
-// zones can still be grabbed (the move zone needs more than kZone + 1 pixels).
-constexpr int kMinimumObjectSide = 16;
-
-// The cursor a press at `point` would act with, for an object with `bounds`; the later tests override
-// the earlier ones. Nothing when no test holds (the column L + W - 7 or the row T + H - 7).
-std::optional<Qt::CursorShape> ZoneCursor(const QRect& bounds, QPoint point) {
-    const int l = bounds.x(), t = bounds.y(), w = bounds.width(), h = bounds.height();
-    const int x = point.x(), y = point.y();
-    std::optional<Qt::CursorShape> shape;
-    const bool inRightZone = l + w - kZone < x && x < l + w;
-    const bool inBottomZone = t + h - kZone < y && y < t + h;
-    if (l < x && x < l + w - kZone && t < y && y < t + h - kZone) {
-        shape = Qt::SizeAllCursor;
+// The objects lie above the editing surface until something brings the surface to the front; while
+// they do, a press on an object selects it and a press beside them reaches the surface.
+int TFormMain::ObjectAbove(QPoint position) const {
+    if (surfaceOnTop_) {
+        return 0;
     }
-    if (inRightZone) {
-        shape = Qt::SizeHorCursor;
+    const QList<festoon::Layer>& layers = card_.Layers();
+    for (auto layer = layers.crbegin(); layer != layers.crend(); ++layer) {
+        if (layer->bounds.contains(position)) {
+            return layer->slot;
+        }
     }
-    if (inBottomZone) {
-        shape = Qt::SizeVerCursor;
-    }
-    if (inRightZone && inBottomZone) {
-        shape = Qt::SizeFDiagCursor;
-    }
-    if (x <= l || x >= l + w || y <= t || y >= t + h) {
-        shape = Qt::ArrowCursor;
-    }
-    return shape;
+    return 0;
 }
 
-// The smallest side a resize may give an object that started at `startSide`: an object already
-// smaller than the minimum may keep its size but not shrink further.
-int ClampSide(int side, int startSide) {
-    return std::max(side, std::max(1, std::min(kMinimumObjectSide, startSide)));
+void TFormMain::CanvasPressed(QPoint position) {
+    pressedObject_ = ObjectAbove(position);
+    if (pressedObject_ != 0) {
+        ObjectMouseDown(pressedObject_);
+    } else {
+        ImToumingMouseDown(position);
+    }
 }
 
-// Draws the band's outline over its current size: white (its transparent colour) inside hides an
-// earlier, smaller outline.
-void DrawBandOutline(TImg* band) {
-    DrawOutlinedRectangle(band->PictureRef(), QPoint(0, 0), QPoint(band->width() - 2, band->height() - 2));
-    band->update();
+void TFormMain::CanvasMoved(QPoint position, bool buttonHeld) {
+    if (buttonHeld && pressedObject_ != 0) {
+        return; // an object ignores the moves of a press it took
+    }
+    if (!buttonHeld) {
+        const bool overObject = ObjectAbove(position) != 0;
+        ImTouMing->SetPointerOverObject(overObject);
+        if (overObject) {
+            return;
+        }
+    }
+    ImTouMingMouseMove(position);
 }
 
-} // namespace
+void TFormMain::CanvasReleased(QPoint position) {
+    if (pressedObject_ != 0) {
+        const int slot = pressedObject_;
+        pressedObject_ = 0;
+        ObjectMouseUp(slot);
+    } else {
+        ImTouMingMouseUp(position);
+    }
+    ImTouMing->SetPointerOverObject(ObjectAbove(position) != 0);
+}
 
-void TFormMain::ObjectMouseDown(TImg* sender) {
+void TFormMain::ObjectMouseDown(int slot) {
     ButtonDown = true;
-    const int slot = SlotOf(sender);
-    if (slot == 0) {
+    if (card_.LayerInSlot(slot) == nullptr) {
         return;
     }
-    sender->raise();
-    LayerList.removeOne(sender);
-    LayerList.append(sender);
-    ImTouMing->raise();
+    surfaceOnTop_ = true;
     EditArmed = true;
-    BtnchonghuaClick();
-    DrawSelectionMarks(sender);
-    SelectedSlot = slot;
+    EditCard([slot](festoon::Composition& card) { card.SelectAndRaise(slot); });
 }
 
-void TFormMain::ObjectMouseUp(TImg*) {
+void TFormMain::ObjectMouseUp(int) {
     ButtonDown = false;
 }
 
 void TFormMain::ImToumingMouseDown(QPoint position) {
-    PressCursor = ImTouMing->cursor().shape();
+    PressCursor = ImTouMing->ZoneCursor();
     ButtonDown = true;
-    TImg* top = TopObject();
+    const festoon::Layer* top = card_.TopLayer();
     if (top == nullptr) {
         return;
     }
-    const QRect bounds = top->geometry();
+    const QRect bounds = top->bounds;
     const int x = position.x(), y = position.y();
     // The edges count as inside.
     if (x < bounds.left() || x > bounds.x() + bounds.width() || y < bounds.top() ||
@@ -97,51 +84,45 @@ void TFormMain::ImToumingMouseDown(QPoint position) {
     }
     EditDragging = true;
     EditArmed = true;
-    top->raise();
-    ImMove->raise();
-    ImTouMing->raise();
-    ImMove->setGeometry(bounds);
-    DragSlot = SlotOf(top);
+    surfaceOnTop_ = true;
+    DragSlot = top->slot;
     PressPoint = position;
-    StartLeft = ImMove->x();
-    StartTop = ImMove->y();
+    StartLeft = bounds.x();
+    StartTop = bounds.y();
     StartWidth = bounds.width();
     StartHeight = bounds.height();
-    DrawBandOutline(ImMove);
-    ImMove->show();
+    ImTouMing->ShowBand(bounds);
 }
 
 void TFormMain::ImTouMingMouseMove(QPoint position) {
-    if (LayerList.size() > 1) {
+    if (!card_.IsEmpty()) {
         if (ButtonDown) {
-            ImTouMing->setCursor(PressCursor);
-        } else if (SelectedSlot > 0) {
-            if (const auto shape = ZoneCursor(ObjectSlots[SelectedSlot]->geometry(), position)) {
-                ImTouMing->setCursor(*shape);
+            ImTouMing->SetZoneCursor(PressCursor);
+        } else if (const festoon::Layer* selected = card_.LayerInSlot(card_.SelectedSlot())) {
+            if (const auto shape = ZoneCursor(selected->bounds, position)) {
+                ImTouMing->SetZoneCursor(*shape);
             }
         }
     }
     if (!ButtonDown || !EditArmed || !EditDragging) {
         return;
     }
+    const QRect band = ImTouMing->Band();
     const int newWidth = ClampSide(position.x() + StartWidth - PressPoint.x(), StartWidth);
     const int newHeight = ClampSide(position.y() + StartHeight - PressPoint.y(), StartHeight);
-    switch (ImTouMing->cursor().shape()) {
+    switch (ImTouMing->ZoneCursor()) {
     case Qt::SizeAllCursor:
-        // The outline moves with the band; nothing is redrawn.
-        ImMove->move(position.x() + StartLeft - PressPoint.x(), position.y() + StartTop - PressPoint.y());
+        ImTouMing->SetBand(band.translated(position.x() + StartLeft - PressPoint.x() - band.x(),
+                                           position.y() + StartTop - PressPoint.y() - band.y()));
         break;
     case Qt::SizeHorCursor:
-        ImMove->resize(newWidth, ImMove->height());
-        DrawBandOutline(ImMove);
+        ImTouMing->SetBand(QRect(band.topLeft(), QSize(newWidth, band.height())));
         break;
     case Qt::SizeVerCursor:
-        ImMove->resize(ImMove->width(), newHeight);
-        DrawBandOutline(ImMove);
+        ImTouMing->SetBand(QRect(band.topLeft(), QSize(band.width(), newHeight)));
         break;
     case Qt::SizeFDiagCursor:
-        ImMove->resize(newWidth, newHeight);
-        DrawBandOutline(ImMove);
+        ImTouMing->SetBand(QRect(band.topLeft(), QSize(newWidth, newHeight)));
         break;
     default:
         break;
@@ -159,43 +140,19 @@ void TFormMain::ImTouMingMouseUp(QPoint) {
     // A release after a press that missed the topmost object only sends the surface back: the band
     // still holds the bounds of an earlier drag, which must not be applied again.
     if (dragged && DragSlot > 0) {
-        ObjectSlots[DragSlot]->setGeometry(ImMove->geometry());
-        RenderSlot(DragSlot, 1);
+        const QRect bounds = ImTouMing->Band();
+        EditCard([&](festoon::Composition& card) { card.SetBounds(DragSlot, bounds); });
     }
-    ImMove->hide();
-    ImMove->lower();
-    ImTouMing->lower();
-}
-
-void TFormMain::DrawSelectionMarks(TImg* object) {
-    const QImage& glyph = ImageDian->Picture();
-    const int w = object->width(), h = object->height();
-    const std::array<QPoint, 8> corners = {
-        QPoint(0, 0),     QPoint(w / 2 - 3, 0), QPoint(w - 6, 0),         QPoint(0, h / 2 - 3),
-        QPoint(0, h - 6), QPoint(w - 6, h - 6), QPoint(w - 6, h / 2 - 3), QPoint(w / 2 - 3, h - 6),
-    };
-    QImage& picture = object->PictureRef();
-    picture = festoon::ToBitmap24(picture);
-    for (const QPoint& corner : corners) {
-        festoon::DrawUnscaled(glyph, picture, corner);
-    }
-    object->update();
+    ImTouMing->HideBand();
+    surfaceOnTop_ = false;
 }
 
 void TFormMain::BtnCopyClick() {
-    TImg* source = TopObject();
-    if (source == nullptr) {
+    if (card_.IsEmpty()) {
         return;
     }
-    const int slot = FirstFreeSlot();
-    TImg* copy = ObjectSlots[slot];
-    copy->setObjectName(source->objectName() + QString::number(slot) + QStringLiteral("x"));
-    // The copy sits 20 pixels right of and below its source, so that both stay visible.
-    copy->setGeometry(source->geometry().translated(20, 20));
-    copy->BMP = source->BMP.copy();
-    copy->Mask = source->Mask.copy();
-    copy->show();
-    PlaceObject(slot);
+    EditCard([this](festoon::Composition& card) { DragSlot = card.CopyTop(); });
+    PlacedObject();
 }
 
 void TFormMain::BtnDeleteClick() {
@@ -203,25 +160,17 @@ void TFormMain::BtnDeleteClick() {
 }
 
 void TFormMain::DeleteTopObject() {
-    TImg* top = TopObject();
-    if (top == nullptr) {
+    if (card_.IsEmpty()) {
         return;
     }
-    const int slot = SlotOf(top);
     if (EditDragging) {
         // The Delete key pressed during a drag: the drag ends with the object, so that the release
         // applies its band to nothing.
         EditDragging = false;
-        ImMove->hide();
+        ImTouMing->HideBand();
     }
-    top->hide();
-    top->setObjectName(QStringLiteral("x") + QString::number(slot));
-    LayerList.removeLast();
-    BtnchonghuaClick();
-    // The selection passes to the new topmost object, so that the cursor zones show what a press on the
-    // editing surface now acts on.
-    const TImg* newTop = TopObject();
-    SelectedSlot = DragSlot = newTop != nullptr ? SlotOf(newTop) : 0;
+    EditCard([](festoon::Composition& card) { card.DeleteTop(); });
+    DragSlot = card_.SelectedSlot();
 }
 
 void TFormMain::Action1Execute() {

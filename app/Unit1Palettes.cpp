@@ -9,10 +9,13 @@
 
 namespace {
 
+// A palette that is shown comes to the front and takes the keyboard, so that the text palette's field
+// can be typed into at once.
 void ShowPalette(QWidget* palette) {
     if (palette) {
         palette->show();
         palette->raise();
+        palette->activateWindow();
     }
 }
 

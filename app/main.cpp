@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     if (!festoon::RunReportingErrors([&] { mainWindow = std::make_unique<TFormMain>(); })) {
         return 1;
     }
-    CreatePalettes();
+    CreatePalettes({mainWindow.get(), mainWindow.get(), &mainWindow->WindowDrag});
     guard.listen(mainWindow.get());
 
     // Closing the main window ends the program even while a palette is open.

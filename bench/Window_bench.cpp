@@ -3,7 +3,6 @@
 // same objects without the window; and filling a palette page of 20 thumbnails, beside the bare decode
 // of the same 20 files. Run by hand: build/bin/festoon_window_bench.
 #include "app/Unit1.h"
-#include "app/img.h"
 #include "catalogs/GridPalette.h"
 #include "catalogs/Thumbnails.h"
 #include "catalogs/UnitCartoon.h"
@@ -62,15 +61,23 @@ struct LoadedWindow {
         window = std::make_unique<TFormMain>();
         window->show();
         festoon::DialogScript::Begin();
-        const QSize canvas = window->CanvasSize();
         for (int i = 0; i < kPhotos; ++i) {
             festoon::DialogScript::AnswerOpen(photo);
             window->BtnLoadClick();
-            TImg* object = window->LayerList.last();
-            object->move((i * 137) % (canvas.width() - object->width()),
-                         (i * 89) % (canvas.height() - object->height()));
         }
         festoon::DialogScript::End();
+        // Spread over the canvas.
+        const QSize canvas = window->CanvasSize();
+        festoon::Composition card = window->Card();
+        for (int i = 0; i < kPhotos; ++i) {
+            const QRect bounds = card.Layers()[i].bounds;
+            card.SetBounds(card.Layers()[i].slot,
+                           QRect(QPoint((i * 137) % (canvas.width() - bounds.width()),
+                                        (i * 89) % (canvas.height() - bounds.height())),
+                                 bounds.size()));
+        }
+        card.Recompose();
+        window->ReplaceCard(card);
     }
 
     static LoadedWindow& Get() {
@@ -83,25 +90,25 @@ void BM_RecomposeWindow(benchmark::State& state) {
     TFormMain& window = *LoadedWindow::Get().window;
     for (auto _ : state) {
         window.BtnchonghuaClick();
-        benchmark::DoNotOptimize(window.ComposedBmp.constBits());
+        benchmark::DoNotOptimize(window.RenderedCard().composed.constBits());
     }
-    state.counters["objects"] = static_cast<double>(window.LayerList.size() - 1);
+    state.counters["objects"] = static_cast<double>(window.Card().Layers().size());
 }
 BENCHMARK(BM_RecomposeWindow)->Unit(benchmark::kMillisecond);
 
 // The pixel work of the same recomposition alone: every object rendered once over a copy of the
 // composed canvas, in layer order, without the controls.
 void BM_RecomposeRenderPass(benchmark::State& state) {
-    const TFormMain& window = *LoadedWindow::Get().window;
-    QImage composed = window.ComposedBmp.copy();
+    const QList<festoon::Layer>& layers = LoadedWindow::Get().window->Card().Layers();
+    QImage composed = LoadedWindow::Get().window->RenderedCard().composed.copy();
     festoon::RenderScratch scratch;
     for (auto _ : state) {
-        for (qsizetype i = 1; i < window.LayerList.size(); ++i) {
-            const TImg* object = window.LayerList[i];
+        for (qsizetype i = 0; i < layers.size(); ++i) {
+            const festoon::Layer& layer = layers[i];
             const QImage picture =
-                festoon::RenderObject(composed, object->geometry(), object->BMP, object->Mask, 2, scratch);
-            if (i + 1 < window.LayerList.size()) {
-                festoon::DrawUnscaled(picture, composed, object->pos());
+                festoon::RenderObject(composed, layer.bounds, layer.picture, layer.mask, 2, scratch);
+            if (i + 1 < layers.size()) {
+                festoon::DrawUnscaled(picture, composed, layer.bounds.topLeft());
             }
         }
         benchmark::DoNotOptimize(composed.constBits());
@@ -110,8 +117,15 @@ void BM_RecomposeRenderPass(benchmark::State& state) {
 BENCHMARK(BM_RecomposeRenderPass)->Unit(benchmark::kMillisecond);
 
 // Page 1 of a palette read into its 20 thumbnails, the palette shown so that each thumbnail repaints.
+// A palette made beside the loaded window, which it would act on.
+template <typename Palette> std::unique_ptr<Palette> MakePalette() {
+    TFormMain* window = LoadedWindow::Get().window.get();
+    return std::make_unique<Palette>(PaletteContext{nullptr, window, &window->WindowDrag});
+}
+
 template <typename Palette> void BM_FillThumbnails(benchmark::State& state) {
-    Palette palette;
+    const auto made = MakePalette<Palette>();
+    Palette& palette = *made;
     palette.show();
     const QString folder = palette.ThumbnailFolder(1);
     for (auto _ : state) {
@@ -123,8 +137,7 @@ BENCHMARK(BM_FillThumbnails<TFormMask>)->Unit(benchmark::kMillisecond);
 
 // The bare decode of the same 20 files.
 template <typename Palette> void BM_DecodeThumbnails(benchmark::State& state) {
-    Palette palette;
-    const QString folder = palette.ThumbnailFolder(1);
+    const QString folder = MakePalette<Palette>()->ThumbnailFolder(1);
     for (auto _ : state) {
         for (int item = 1; item <= TGridPalette::kItemCount; ++item) {
             benchmark::DoNotOptimize(

@@ -1,11 +1,11 @@
 // The grid palette: page selector, thumbnails and the set-up that reads page 1.
 #include "catalogs/GridPalette.h"
 
-#include "app/img.h"
 #include "catalogs/Thumbnails.h"
 #include "controls/TFlatButtonUnit.h"
 #include "controls/TFlatGroupBoxUnit.h"
 #include "controls/TFlatRadioButtonUnit.h"
+#include "controls/img.h"
 #include "core/ArtworkReader.h"
 #include "platform/ErrorReporting.h"
 #include "platform/Paths.h"
@@ -26,9 +26,9 @@ constexpr int kFurtherPageWidth = 36;
 
 } // namespace
 
-TGridPalette::TGridPalette(QWidget* parent, const GridCatalog& catalog)
-    : TPaletteWindow(parent, {kClientSize, catalog.firstPosition, QStringLiteral(":/art/skins/palette.bmp"),
-                              catalog.sharesMainWindowDrag}),
+TGridPalette::TGridPalette(const PaletteContext& context, const GridCatalog& catalog)
+    : TPaletteWindow(context, {kClientSize, catalog.firstPosition, QStringLiteral(":/art/skins/palette.bmp"),
+                               catalog.sharesMainWindowDrag}),
       catalog_(catalog) {
     imfuzhu = new TImg(this);
     imfuzhu->setObjectName(QStringLiteral("imfuzhu"));
@@ -78,8 +78,7 @@ TFlatRadioButton* TGridPalette::MakePageButton(int page, QRect geometry) {
     button->setCaption(QString::number(page));
     button->ColorBorder = Qt::black;
     button->update();
-    connect(button, &TFlatRadioButton::clicked, this,
-            [this, page] { festoon::RunReportingErrors([&] { SelectPage(page); }); });
+    connect(button, &TFlatRadioButton::clicked, this, [this, page] { SelectPage(page); });
     return button;
 }
 

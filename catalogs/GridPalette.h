@@ -62,7 +62,7 @@ class TGridPalette : public TPaletteWindow {
     void FlatRadioButton2Click() { SelectPage(2); }
 
   protected:
-    TGridPalette(QWidget* parent, const GridCatalog& catalog);
+    TGridPalette(const PaletteContext& context, const GridCatalog& catalog);
 
     // Decodes an artwork file through the decoding buffer; throws PlatformError.
     QImage ReadArtwork(const QString& path);

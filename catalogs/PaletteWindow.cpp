@@ -1,10 +1,9 @@
 // The palette window base: skin, shape, font, dragging, hiding and thumbnails.
 #include "catalogs/PaletteWindow.h"
 
-#include "app/Unit1.h"
-#include "app/img.h"
 #include "catalogs/Thumbnails.h"
 #include "controls/TFlatButtonUnit.h"
+#include "controls/img.h"
 #include "core/Bitmap.h"
 #include "core/BmpCodec.h"
 #include "core/FileIO.h"
@@ -22,8 +21,9 @@ QImage ResourceBitmap(const QString& resource) {
     return festoon::DecodeBmp(festoon::ReadWholeFile(resource));
 }
 
-TPaletteWindow::TPaletteWindow(QWidget* parent, const WindowLook& look)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), sharesMainWindowDrag_(look.sharesMainWindowDrag) {
+TPaletteWindow::TPaletteWindow(const PaletteContext& context, const WindowLook& look)
+    : QWidget(context.owner, Qt::Tool | Qt::FramelessWindowHint), card_(context.card),
+      sharedDrag_(look.sharesMainWindowDrag ? context.mainWindowDrag : nullptr) {
     QFont windowFont(QStringLiteral("MS Sans Serif"));
     windowFont.setPixelSize(11);
     setFont(windowFont);
@@ -49,29 +49,25 @@ TPaletteWindow::TPaletteWindow(QWidget* parent, const WindowLook& look)
     });
 }
 
-bool& TPaletteWindow::Dragging() {
-    return sharesMainWindowDrag_ && FormMain ? FormMain->WindowDragging : WindowDragging;
-}
-
-QPoint& TPaletteWindow::DragAnchor() {
-    return sharesMainWindowDrag_ && FormMain ? FormMain->WindowDragAnchor : WindowDragAnchor;
+festoon::WindowDrag& TPaletteWindow::Drag() {
+    return sharedDrag_ != nullptr ? *sharedDrag_ : WindowDrag;
 }
 
 void TPaletteWindow::Image1MouseDown(Qt::MouseButton, QPoint position) {
-    Dragging() = true;
-    DragAnchor() = position;
+    Drag().dragging = true;
+    Drag().anchor = position;
 }
 
 void TPaletteWindow::Image1MouseMove(QPoint position) {
-    if (!Dragging()) {
+    if (!Drag().dragging) {
         return;
     }
     // The anchor stays: the window follows the pointer, which keeps its place on the background.
-    move(pos() + position - DragAnchor());
+    move(pos() + position - Drag().anchor);
 }
 
 void TPaletteWindow::Image1MouseUp(Qt::MouseButton, QPoint) {
-    Dragging() = false;
+    Drag().dragging = false;
 }
 
 TFlatButton* TPaletteWindow::MakeHideButton(QPoint position, const QString& glyphResource) {
@@ -87,7 +83,6 @@ TImg* TPaletteWindow::MakeThumbnail(int item, QPoint position) {
     thumbnail->setObjectName(festoon::ThumbnailName(item));
     thumbnail->setGeometry(QRect(position, kThumbnailSize));
     thumbnail->Stretch = true;
-    connect(thumbnail, &TImg::clicked, this,
-            [this, item] { festoon::RunReportingErrors([&] { ThumbnailClick(item); }); });
+    connect(thumbnail, &TImg::clicked, this, [this, item] { ThumbnailClick(item); });
     return thumbnail;
 }

@@ -3,22 +3,32 @@
 // clicks act on an item number.
 #pragma once
 
+#include "platform/WindowDrag.h"
+
 #include <QPoint>
 #include <QSize>
 #include <QString>
 #include <QWidget>
 
+class CardActions;
 class TFlatButton;
 class TImg;
+
+// What a palette is given when it is made: the window that owns it, the card it acts on, and the main
+// window's drag state, which some palettes share.
+struct PaletteContext {
+    QWidget* owner = nullptr;
+    CardActions* card = nullptr;
+    festoon::WindowDrag* mainWindowDrag = nullptr;
+};
 
 class TPaletteWindow : public QWidget {
     Q_OBJECT
   public:
     TImg* Image1 = nullptr; // the skin and the drag handle
 
-    // The palette's own drag state; palettes that share the main window's pair leave it unused.
-    bool WindowDragging = false;
-    QPoint WindowDragAnchor;
+    // The palette's own drag state; palettes that share the main window's leave it unused.
+    festoon::WindowDrag WindowDrag;
 
     // Dragging by the background, with any mouse button; positions are Image1's (the client's).
     void Image1MouseDown(Qt::MouseButton button, QPoint position);
@@ -36,7 +46,10 @@ class TPaletteWindow : public QWidget {
         QString skinResource;
         bool sharesMainWindowDrag = false;
     };
-    TPaletteWindow(QWidget* parent, const WindowLook& look);
+    TPaletteWindow(const PaletteContext& context, const WindowLook& look);
+
+    // The card the palette's thumbnails act on.
+    [[nodiscard]] CardActions& Card() const { return *card_; }
 
     // A 12 x 12 flat button with a 16 x 16 glyph from the resources; clicking it hides the window.
     TFlatButton* MakeHideButton(QPoint position, const QString& glyphResource);
@@ -44,9 +57,10 @@ class TPaletteWindow : public QWidget {
     TImg* MakeThumbnail(int item, QPoint position);
 
   private:
-    bool& Dragging();
-    QPoint& DragAnchor();
-    bool sharesMainWindowDrag_;
+    festoon::WindowDrag& Drag();
+
+    CardActions* card_;
+    festoon::WindowDrag* sharedDrag_; // the main window's, or nullptr
 };
 
 // A picture compiled into the program (skins, glyphs); throws PlatformError when it cannot be read.

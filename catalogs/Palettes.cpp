@@ -1,19 +1,18 @@
 // Creating the palettes hidden at start, owned by the main window, and destroying them at the end.
 #include "catalogs/Palettes.h"
 
-#include "app/Unit1.h"
 #include "catalogs/UnitCartoon.h"
 #include "catalogs/UnitFrame.h"
 #include "catalogs/UnitMask.h"
 #include "catalogs/UnitText.h"
 #include "catalogs/Unitflower.h"
 
-void CreatePalettes() {
-    FormMask = new TFormMask(FormMain);
-    FormFlower = new TFormFlower(FormMain);
-    FormText = new TFormText(FormMain);
-    FormCartoon = new TFormCartoon(FormMain);
-    FormFrame = new TFormFrame(FormMain);
+void CreatePalettes(const PaletteContext& context) {
+    FormMask = new TFormMask(context);
+    FormFlower = new TFormFlower(context);
+    FormText = new TFormText(context);
+    FormCartoon = new TFormCartoon(context);
+    FormFrame = new TFormFrame(context);
 }
 
 void DestroyPalettes() {

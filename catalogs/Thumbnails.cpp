@@ -1,7 +1,7 @@
 // Thumbnail names, artwork paths and filling a thumbnail grid.
 #include "catalogs/Thumbnails.h"
 
-#include "app/img.h"
+#include "controls/img.h"
 #include "core/ArtworkReader.h"
 #include "platform/Paths.h"
 

@@ -23,12 +23,13 @@ GridCatalog CartoonCatalog() {
 
 } // namespace
 
-TFormCartoon::TFormCartoon(QWidget* parent) : TGridPalette(parent, CartoonCatalog()) {
+TFormCartoon::TFormCartoon(const PaletteContext& context) : TGridPalette(context, CartoonCatalog()) {
     setObjectName(QStringLiteral("FormCartoon"));
 }
 
 void TFormCartoon::ThumbnailClick(int item) {
     const QString name = QString::number(item) + QStringLiteral(".ssl");
-    festoon::AddArtworkObject(festoon::ArtworkPath(CurrentPageFolder, QStringLiteral("pic\\") + name),
-                              festoon::ArtworkPath(CurrentPageFolder, QStringLiteral("mask\\") + name), 1);
+    festoon::PlaceArtworkFiles(Card(),
+                               festoon::ArtworkPath(CurrentPageFolder, QStringLiteral("pic\\") + name),
+                               festoon::ArtworkPath(CurrentPageFolder, QStringLiteral("mask\\") + name), 1);
 }

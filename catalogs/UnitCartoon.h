@@ -6,7 +6,7 @@
 class TFormCartoon : public TGridPalette {
     Q_OBJECT
   public:
-    explicit TFormCartoon(QWidget* parent = nullptr);
+    explicit TFormCartoon(const PaletteContext& context);
 
     // Places item K of the current page: "pic\K.ssl" with "mask\K.ssl", divisor 1.
     void ThumbnailClick(int item) override;

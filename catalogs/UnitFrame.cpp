@@ -1,12 +1,8 @@
 // The frame palette: frames are blended into the backdrop picture, not placed as objects.
 #include "catalogs/UnitFrame.h"
 
-#include "app/Unit1.h"
-#include "app/img.h"
+#include "catalogs/CardActions.h"
 #include "catalogs/Thumbnails.h"
-#include "core/FrameBlend.h"
-
-#include <QPushButton>
 
 TFormFrame* FormFrame = nullptr;
 
@@ -27,7 +23,7 @@ GridCatalog FrameCatalog() {
 
 } // namespace
 
-TFormFrame::TFormFrame(QWidget* parent) : TGridPalette(parent, FrameCatalog()) {
+TFormFrame::TFormFrame(const PaletteContext& context) : TGridPalette(context, FrameCatalog()) {
     setObjectName(QStringLiteral("FormFrame"));
 }
 
@@ -40,7 +36,5 @@ void TFormFrame::ThumbnailClick(int item) {
 void TFormFrame::ApplyFrame(const QString& framePath, const QString& maskPath) {
     const QImage frame = ReadArtwork(framePath);
     const QImage mask = ReadArtwork(maskPath);
-    FormMain->ImBackDrop->setPicture(
-        festoon::FramedBackdrop(FormMain->CleanBackdropBmp, frame, mask, FormMain->CanvasSize()));
-    FormMain->Btnchonghua->click();
+    Card().LayFrame(frame, mask);
 }

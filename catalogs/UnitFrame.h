@@ -6,13 +6,13 @@
 class TFormFrame : public TGridPalette {
     Q_OBJECT
   public:
-    explicit TFormFrame(QWidget* parent = nullptr);
+    explicit TFormFrame(const PaletteContext& context);
 
     // Applies item K of the current page: "big\K.ssl" through "mask\K.ssl".
     void ThumbnailClick(int item) override;
 
-    // Makes the backdrop the clean backdrop with the frame blended in at the canvas size, then
-    // recomposes; a new frame replaces the previous one. Throws PlatformError before anything changes.
+    // Lays the frame over the clean backdrop; a new frame replaces the previous one. Throws
+    // PlatformError before anything changes.
     void ApplyFrame(const QString& framePath, const QString& maskPath);
 };
 

@@ -1,11 +1,8 @@
 // The mask palette and masking the photo.
 #include "catalogs/UnitMask.h"
 
-#include "app/Unit1.h"
-#include "app/img.h"
+#include "catalogs/CardActions.h"
 #include "catalogs/Thumbnails.h"
-
-#include <QPushButton>
 
 TFormMask* FormMask = nullptr;
 
@@ -27,7 +24,7 @@ GridCatalog MaskCatalog() {
 
 } // namespace
 
-TFormMask::TFormMask(QWidget* parent) : TGridPalette(parent, MaskCatalog()) {
+TFormMask::TFormMask(const PaletteContext& context) : TGridPalette(context, MaskCatalog()) {
     setObjectName(QStringLiteral("FormMask"));
 }
 
@@ -36,14 +33,5 @@ void TFormMask::ThumbnailClick(int item) {
 }
 
 void TFormMask::ApplyMask(const QString& path) {
-    const QImage mask = ReadArtwork(path);
-    // The backdrop, entry 0, is never looked at.
-    for (qsizetype i = FormMain->LayerList.size() - 1; i >= 1; --i) {
-        TImg* object = FormMain->LayerList[i];
-        if (FormMain->SlotOf(object) != 0 && object->objectName().contains(QStringLiteral("man"))) {
-            object->Mask = mask;
-            FormMain->Btnchonghua->click();
-            return;
-        }
-    }
+    Card().MaskPhoto(ReadArtwork(path));
 }

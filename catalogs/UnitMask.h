@@ -7,7 +7,7 @@
 class TFormMask : public TGridPalette {
     Q_OBJECT
   public:
-    explicit TFormMask(QWidget* parent = nullptr);
+    explicit TFormMask(const PaletteContext& context);
 
     // Pages without a button of their own unless the catalog ships them.
     void FlatRadioButton8Click() { SelectPage(8); }
@@ -17,9 +17,9 @@ class TFormMask : public TGridPalette {
     // Applies item K of the current page: CurrentPageFolder + K + ".ssl".
     void ThumbnailClick(int item) override;
 
-    // Makes the picture of the artwork file the Mask of the photo highest in the layer order (an object
-    // whose name contains "man") and recomposes. Without a photo nothing changes. Throws PlatformError
-    // before anything changes.
+    // Makes the picture of the artwork file the mask of the photo highest in the stack (an object whose
+    // name contains "man"). Without a photo nothing changes. Throws PlatformError before anything
+    // changes.
     void ApplyMask(const QString& path);
 };
 

@@ -1,15 +1,13 @@
 // The text palette: balloons from the text catalog, and lines of text turned into objects.
 #include "catalogs/UnitText.h"
 
-#include "app/Unit1.h"
-#include "app/img.h"
 #include "catalogs/ArtworkPlacing.h"
+#include "catalogs/CardActions.h"
 #include "catalogs/Thumbnails.h"
 #include "controls/TFlatButtonUnit.h"
 #include "controls/TFlatEditUnit.h"
 #include "controls/TFlatGroupBoxUnit.h"
-#include "core/Bitmap.h"
-#include "core/TextMask.h"
+#include "controls/img.h"
 #include "platform/ErrorReporting.h"
 #include "platform/Paths.h"
 
@@ -52,8 +50,8 @@ TFlatButton* MakeCaptionButton(QWidget* parent, const QString& caption, QRect ge
 
 } // namespace
 
-TFormText::TFormText(QWidget* parent)
-    : TPaletteWindow(parent,
+TFormText::TFormText(const PaletteContext& context)
+    : TPaletteWindow(context,
                      {QSize(470, 369), QPoint(296, 154), QStringLiteral(":/art/skins/text.bmp"), false}) {
     setObjectName(QStringLiteral("FormText"));
 
@@ -74,12 +72,10 @@ TFormText::TFormText(QWidget* parent)
 
     FlatButton1 = MakeCaptionButton(this, QStringLiteral("OK"), {240, 320, 80, 23});
     FlatButton1->setObjectName(QStringLiteral("FlatButton1"));
-    connect(FlatButton1, &TFlatButton::clicked, this,
-            [this] { festoon::RunReportingErrors([this] { FlatButton1Click(); }); });
+    connect(FlatButton1, &TFlatButton::clicked, this, &TFormText::FlatButton1Click);
     FlatButton2 = MakeCaptionButton(this, QStringLiteral("Cancel"), {344, 320, 80, 23});
     FlatButton2->setObjectName(QStringLiteral("FlatButton2"));
-    connect(FlatButton2, &TFlatButton::clicked, this,
-            [this] { festoon::RunReportingErrors([this] { FlatButton2Click(); }); });
+    connect(FlatButton2, &TFlatButton::clicked, this, &TFormText::FlatButton2Click);
     BtnClose = MakeHideButton(QPoint(412, 8), QStringLiteral(":/art/glyphs/bar.bmp"));
     BtnClose->setObjectName(QStringLiteral("BtnClose"));
     BtnHide = MakeHideButton(QPoint(425, 8), QStringLiteral(":/art/glyphs/cross.bmp"));
@@ -98,9 +94,9 @@ TFormText::TFormText(QWidget* parent)
 
 void TFormText::ThumbnailClick(int item) {
     const QString name = QString::number(item) + QStringLiteral(".ssl");
-    festoon::AddArtworkObject(festoon::ProgramPath(QStringLiteral("pic\\text\\big\\") + name),
-                              festoon::ProgramPath(QStringLiteral("pic\\text\\mask\\") + name),
-                              kBalloonDivisor);
+    festoon::PlaceArtworkFiles(Card(), festoon::ProgramPath(QStringLiteral("pic\\text\\big\\") + name),
+                               festoon::ProgramPath(QStringLiteral("pic\\text\\mask\\") + name),
+                               kBalloonDivisor);
 }
 
 void TFormText::FlatButton1Click() {
@@ -117,13 +113,5 @@ void TFormText::FlatButton2Click() {
 }
 
 void TFormText::AddTextObject(const QString& text, const QFont& font, const QColor& color) {
-    const QImage mask = festoon::RenderTextMask(text, font);
-
-    const int slot = FormMain->FirstFreeSlot();
-    TImg* object = FormMain->ObjectSlots[slot];
-    object->setGeometry(QRect(kTextObjectPosition, mask.size()));
-    object->BMP = festoon::SolidBitmap(mask.width(), mask.height(), color.rgb());
-    object->Mask = mask;
-    object->setVisible(true);
-    FormMain->PlaceObject(slot);
+    Card().PlaceLettering(text, font, color);
 }

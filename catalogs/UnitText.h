@@ -16,7 +16,7 @@ class TFormText : public TPaletteWindow {
   public:
     static constexpr int kBalloonCount = 8;
 
-    explicit TFormText(QWidget* parent = nullptr);
+    explicit TFormText(const PaletteContext& context);
 
     std::array<TImg*, kBalloonCount> Thumbnails{}; // Im1, Im2, Im3, im4 ... im8
     QLabel* Label1 = nullptr;

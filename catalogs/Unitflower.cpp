@@ -25,7 +25,7 @@ GridCatalog FlowerCatalog() {
 
 } // namespace
 
-TFormFlower::TFormFlower(QWidget* parent) : TGridPalette(parent, FlowerCatalog()) {
+TFormFlower::TFormFlower(const PaletteContext& context) : TGridPalette(context, FlowerCatalog()) {
     setObjectName(QStringLiteral("FormFlower"));
 }
 
@@ -39,7 +39,7 @@ int TFormFlower::Divisor(int item) const {
 
 void TFormFlower::ThumbnailClick(int item) {
     const QString name = QString::number(item) + QStringLiteral(".ssl");
-    festoon::AddArtworkObject(festoon::ArtworkPath(CurrentPageFolder, QStringLiteral("big\\") + name),
-                              festoon::ArtworkPath(CurrentPageFolder, QStringLiteral("mask\\") + name),
-                              Divisor(item));
+    festoon::PlaceArtworkFiles(
+        Card(), festoon::ArtworkPath(CurrentPageFolder, QStringLiteral("big\\") + name),
+        festoon::ArtworkPath(CurrentPageFolder, QStringLiteral("mask\\") + name), Divisor(item));
 }

@@ -6,7 +6,7 @@
 class TFormFlower : public TGridPalette {
     Q_OBJECT
   public:
-    explicit TFormFlower(QWidget* parent = nullptr);
+    explicit TFormFlower(const PaletteContext& context);
 
     // The divisor of item K: 4 for 1 to 6 and 8; 1 for 7, 9, 10 and 11; for 12 to 20, 1 while page
     // button "2" is checked, else 4.

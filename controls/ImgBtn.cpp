@@ -2,6 +2,7 @@
 #include "controls/ImgBtn.h"
 
 #include "controls/TransparentKey.h"
+#include "platform/ErrorReporting.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -106,11 +107,16 @@ void TImgBtn::mouseReleaseEvent(QMouseEvent* event) {
         releasing_ = true;
         pointerInsideDuringRelease_ = MouseInside;
         const QPointer<TImgBtn> alive(this);
-        emit clicked();
+        // A failed action is reported here and the button still comes up.
+        festoon::RunReportingErrors([this] { emit clicked(); });
         if (!alive)
             return;
-        releasing_ = false;
     }
+    finishRelease(inside);
+}
+
+void TImgBtn::finishRelease(bool inside) {
+    releasing_ = false;
     if (!Supported)
         return;
     ButtonPressed = false;

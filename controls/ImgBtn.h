@@ -51,6 +51,8 @@ class TImgBtn : public QWidget {
     void display(const Face& face);
     void pointerEntered();
     void pointerLeft();
+    // The end of a release: back to the up picture, the mouse-up notification, a crossing missed meanwhile.
+    void finishRelease(bool inside);
 
     Face pic_, picDown_, picUp_, displayed_;
     bool MouseInside = false;

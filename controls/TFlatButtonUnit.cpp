@@ -3,6 +3,7 @@
 
 #include "controls/FlatPainting.h"
 #include "controls/TransparentKey.h"
+#include "platform/ErrorReporting.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -176,7 +177,7 @@ void TFlatButton::mouseReleaseEvent(QMouseEvent* event) {
     const bool inside = rect().contains(event->position().toPoint());
     if (inside) {
         const QPointer<TFlatButton> alive(this);
-        emit clicked();
+        festoon::RunReportingErrors([this] { emit clicked(); });
         if (!alive)
             return;
     }
@@ -206,7 +207,7 @@ void TFlatButton::keyReleaseEvent(QKeyEvent* event) {
         return;
     spaceDown_ = false;
     setState(TButtonState::Up);
-    emit clicked();
+    festoon::RunReportingErrors([this] { emit clicked(); });
 }
 
 void TFlatButton::focusInEvent(QFocusEvent* event) {

@@ -2,6 +2,7 @@
 #include "controls/TFlatRadioButtonUnit.h"
 
 #include "controls/FlatPainting.h"
+#include "platform/ErrorReporting.h"
 
 #include <QFocusEvent>
 #include <QMouseEvent>
@@ -52,7 +53,7 @@ void TFlatRadioButton::setChecked(bool checked) {
     setFocusPolicy(Qt::StrongFocus);
     uncheckSiblings();
     const QPointer<TFlatRadioButton> alive(this);
-    emit clicked();
+    festoon::RunReportingErrors([this] { emit clicked(); });
     if (alive)
         update();
 }

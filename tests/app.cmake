@@ -14,5 +14,4 @@ festoon_add_tests(app_window_tests
   SOURCES
     app/Unit1_test.cpp
     app/Unit1Canvas_test.cpp
-    app/img_test.cpp
   LIBS festoon_ui festoon_test_support festoon_widget_test_main Qt6::Test)

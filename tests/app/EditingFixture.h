@@ -1,17 +1,17 @@
 // The shown main window on a 1024 x 768 screen, with scripted dialogs, a recording error sink and
-// helpers to place objects and to press, move and release the mouse over the canvas as a user would.
+// helpers to press, move and release the mouse over the canvas as a user would.
 #pragma once
 
+#include "app/EditingSurface.h"
 #include "controls/ImgBtn.h"
 #include "core/Bitmap.h"
 #include "tests/app/WindowFixture.h"
 
-#include <QPainter>
 #include <QTest>
 
 class EditingFixture : public WindowFixture {
   protected:
-    static constexpr QRgb kMarkColour = 0xFFFE0303; // the selection-mark glyph: red 254, green 3, blue 3
+    static constexpr QRgb kMarkColour = 0xFFFE0303; // the selection marks: red 254, green 3, blue 3
 
     void SetUp() override {
         WindowFixture::SetUp();
@@ -25,26 +25,20 @@ class EditingFixture : public WindowFixture {
         WindowFixture::TearDown();
     }
 
-    // Places a solid object with a white mask (it shows its own colour exactly) in the first free slot.
-    TImg* PlaceSolid(const QRect& bounds, QRgb colour) {
-        const int slot = window->FirstFreeSlot();
-        TImg* object = FillSlot(slot, bounds, colour, WhiteMask());
-        window->PlaceObject(slot);
-        return object;
-    }
-
     void ChooseBackdrop(const QString& relative) {
         festoon::DialogScript::AnswerOpen(folder.file(relative));
         Click(window->BtnBackDrop);
     }
 
-    // Blends a "frame" into the backdrop picture, as the frame palette does.
-    void PaintFrame() {
-        QImage framed = window->ImBackDrop->Picture().copy();
-        QPainter painter(&framed);
-        painter.fillRect(0, 0, framed.width(), 40, QColor(150, 90, 20));
-        painter.end();
-        window->ImBackDrop->setPicture(framed);
+    // Lays a frame of one colour over the top 40 rows of the backdrop, as the frame palette would.
+    void LayFrame() {
+        QImage mask = SolidPicture(100, 100, qRgb(255, 255, 255));
+        for (int y = 0; y < 6; ++y) {
+            for (int x = 0; x < 100; ++x) {
+                mask.setPixel(x, y, qRgb(0, 0, 0));
+            }
+        }
+        window->LayFrame(SolidPicture(100, 100, qRgb(150, 90, 20)), mask);
     }
 
     // The window coordinates of a canvas point.
@@ -52,7 +46,7 @@ class EditingFixture : public WindowFixture {
         return window->CanvasArea->mapTo(window.get(), canvasPoint);
     }
 
-    // Mouse events go through the window, so that they reach whichever control lies on top.
+    // Mouse events go through the window, so that they reach whichever control lies under the pointer.
     void Press(QPoint canvasPoint) {
         QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, OnWindow(canvasPoint));
     }
@@ -67,16 +61,20 @@ class EditingFixture : public WindowFixture {
         MoveTo(to);
         Release(to);
     }
+    // A click on the canvas.
+    void ClickAt(QPoint canvasPoint) {
+        Press(canvasPoint);
+        Release(canvasPoint);
+    }
 
     static void Click(TImgBtn* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-    [[nodiscard]] Qt::CursorShape SurfaceCursor() const { return window->ImTouMing->cursor().shape(); }
-
-    [[nodiscard]] int VisibleObjects() const {
-        int count = 0;
-        for (int slot = 1; slot <= TFormMain::kSlotCount; ++slot) {
-            count += window->ObjectSlots[slot]->isHidden() ? 0 : 1;
-        }
-        return count;
+    [[nodiscard]] Qt::CursorShape SurfaceCursor() const { return window->ImTouMing->ZoneCursor(); }
+    [[nodiscard]] QRgb Shown(QPoint canvasPoint) const {
+        return window->ImTouMing->ShownCanvas().pixel(canvasPoint);
     }
+    [[nodiscard]] bool ShowsMarks(int slot) const {
+        return Shown(LayerIn(slot).bounds.topLeft()) == kMarkColour;
+    }
+    [[nodiscard]] int ObjectCount() const { return static_cast<int>(window->Card().Layers().size()); }
 };

@@ -39,7 +39,7 @@ class SaveTest : public EditingFixture {
     }
 
     [[nodiscard]] QImage CleanBackdropOnCanvas() const {
-        return festoon::StretchBitmap(window->CleanBackdropBmp, kCanvas.width(), kCanvas.height());
+        return festoon::StretchBitmap(window->Card().CleanBackdrop(), kCanvas.width(), kCanvas.height());
     }
 };
 
@@ -72,10 +72,13 @@ INSTANTIATE_TEST_SUITE_P(Names, SaveNamingTest,
 TEST_F(SaveTest, SavedPictureIsTheCanvasWithTheTopmostObjectAndNoMarks) {
     ChooseSolidBackdrop();
     PlaceSolid(QRect(100, 100, 200, 150), qRgb(255, 0, 0));
-    PlaceSolid(QRect(250, 200, 100, 100), qRgb(0, 255, 0)); // topmost, showing its marks
-    // Partly outside the canvas: cut at its edge.
-    window->BtnCopyClick();
-    window->LayerList.last()->move(820, 600);
+    PlaceSolid(QRect(250, 200, 100, 100), qRgb(0, 255, 0));
+    // A copy dragged partly outside the canvas: cut at its edge. It is topmost, showing its marks.
+    Click(window->BtnCopy);
+    Drag({320, 270}, {870, 650});
+    ClickAt({870, 650});
+    ASSERT_EQ(window->Card().TopLayer()->bounds, QRect(820, 600, 100, 100));
+    ASSERT_TRUE(window->Card().SelectionMarked());
 
     Save(folder.file(QStringLiteral("out.bmp")), 2);
     ASSERT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
@@ -87,16 +90,18 @@ TEST_F(SaveTest, SavedPictureIsTheCanvasWithTheTopmostObjectAndNoMarks) {
     painter.fillRect(820, 600, 100, 100, QColor(0, 255, 0));
     painter.end();
     EXPECT_EQ(festoon::LoadPictureFile(folder.file(QStringLiteral("out.bmp"))), expected);
-    // Saving changes nothing on the canvas.
-    EXPECT_EQ(window->LayerList.size(), 4);
-    EXPECT_EQ(VisibleObjects(), 3);
+    // Saving leaves the objects; what the canvas shows is what was saved.
+    EXPECT_EQ(ObjectCount(), 3);
+    EXPECT_EQ(window->ImTouMing->ShownCanvas(), expected.convertToFormat(QImage::Format_RGB32));
 }
 
-TEST_F(SaveTest, OnlyTheStartBackdropSavesAtTheStartSize) {
+TEST_F(SaveTest, TheStartBackdropSavesAtTheCanvasSizeAsShown) {
     Save(folder.file(QStringLiteral("start.bmp")), 2);
     const QImage saved = festoon::LoadPictureFile(folder.file(QStringLiteral("start.bmp")));
-    EXPECT_EQ(saved.size(), QSize(608, 474));
-    EXPECT_EQ(saved, festoon::StretchBitmap(window->ImBackDrop->Picture(), 608, 474));
+    EXPECT_EQ(saved.size(), kCanvas);
+    EXPECT_EQ(saved, festoon::StretchBitmap(
+                         festoon::LoadPictureFile(folder.file(QStringLiteral("main/mainb.jpg"))), 876, 667));
+    EXPECT_EQ(window->ImTouMing->ShownCanvas(), saved.convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(SaveTest, ExistingFileIsReplacedWithoutAQuestion) {
@@ -104,7 +109,7 @@ TEST_F(SaveTest, ExistingFileIsReplacedWithoutAQuestion) {
     Save(folder.file(QStringLiteral("holiday.jpg")));
     EXPECT_TRUE(errors.isEmpty());
     const QImage saved = festoon::LoadPictureFile(folder.file(QStringLiteral("holiday.jpg")));
-    EXPECT_EQ(saved.size(), QSize(608, 474));
+    EXPECT_EQ(saved.size(), kCanvas);
 }
 
 TEST_F(SaveTest, FailedWriteKeepsTheExistingFile) {
@@ -123,28 +128,29 @@ TEST_F(SaveTest, NewAnsweredYesThenCancelledClearsTheCanvas) {
     festoon::DialogScript::AnswerSave(std::nullopt);
     NewTask(true);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 0);
-    EXPECT_EQ(window->LayerList, QList<TImg*>{window->ImBackDrop});
-    EXPECT_EQ(VisibleObjects(), 0);
-    EXPECT_EQ(window->ObjectSlots[1]->objectName(), QStringLiteral("not1"));
-    EXPECT_EQ(window->ObjectSlots[50]->objectName(), QStringLiteral("not50"));
+    EXPECT_EQ(ObjectCount(), 0);
+    EXPECT_EQ(window->Card().SlotName(1), QStringLiteral("not1"));
+    EXPECT_EQ(window->Card().SlotName(50), QStringLiteral("not50"));
     EXPECT_FALSE(window->ClearAfterSave);
 }
 
 TEST_F(SaveTest, NewAnsweredNoRemovesObjectsButKeepsTheFrame) {
     PlaceSolid(QRect(100, 100, 50, 50), qRgb(255, 0, 0));
-    PaintFrame();
-    const QImage framed = window->ImBackDrop->Picture();
+    LayFrame();
+    const QImage framed = window->Card().Backdrop();
     NewTask(false);
-    EXPECT_EQ(VisibleObjects(), 0);
-    EXPECT_EQ(window->ObjectSlots[1]->objectName(), QStringLiteral("Not1"));
-    EXPECT_EQ(window->LayerList.size(), 1);
-    EXPECT_EQ(window->ImBackDrop->Picture(), framed);
+    EXPECT_EQ(ObjectCount(), 0);
+    EXPECT_EQ(window->Card().SlotName(1), QStringLiteral("Not1"));
+    EXPECT_EQ(window->Card().Backdrop(), framed);
+    EXPECT_EQ(Shown({120, 120}), Shown({300, 300}));
 }
 
 TEST_F(SaveTest, NewAnsweredNoWithoutObjectsRemovesTheFrame) {
-    PaintFrame();
+    LayFrame();
     NewTask(false);
-    EXPECT_EQ(window->ImBackDrop->Picture(), CleanBackdropOnCanvas());
+    EXPECT_EQ(window->Card().Backdrop(), CleanBackdropOnCanvas());
+    EXPECT_EQ(window->ImTouMing->ShownCanvas(),
+              CleanBackdropOnCanvas().convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(SaveTest, NextPhotoAfterANewTaskGoesToSlot1) {
@@ -154,8 +160,8 @@ TEST_F(SaveTest, NextPhotoAfterANewTaskGoesToSlot1) {
     folder.writeJpeg(QStringLiteral("photo.jpg"), SolidPicture(300, 200, qRgb(0, 0, 255)));
     festoon::DialogScript::AnswerOpen(folder.file(QStringLiteral("photo.jpg")));
     Click(window->BtnLoad);
-    EXPECT_EQ(window->ObjectSlots[1]->objectName(), QStringLiteral("man1"));
-    EXPECT_EQ(window->LayerList, (QList<TImg*>{window->ImBackDrop, window->ObjectSlots[1]}));
+    EXPECT_EQ(LayerIn(1).name, QStringLiteral("man1"));
+    EXPECT_EQ(Stack(), QList<int>{1});
 }
 
 TEST_F(SaveTest, FailedSaveOfANewTaskKeepsTheCanvasUntilTheNextSave) {
@@ -165,12 +171,12 @@ TEST_F(SaveTest, FailedSaveOfANewTaskKeepsTheCanvasUntilTheNextSave) {
     festoon::DialogScript::AnswerSave(unusable);
     NewTask(true);
     EXPECT_EQ(errors, QStringList{QStringLiteral("Cannot create file ") + unusable});
-    EXPECT_EQ(VisibleObjects(), 1);
+    EXPECT_EQ(ObjectCount(), 1);
     EXPECT_TRUE(window->ClearAfterSave);
 
     Save(folder.file(QStringLiteral("holiday.jpg")));
     EXPECT_TRUE(QFile::exists(folder.file(QStringLiteral("holiday.jpg"))));
-    EXPECT_EQ(VisibleObjects(), 0);
+    EXPECT_EQ(ObjectCount(), 0);
     EXPECT_FALSE(window->ClearAfterSave);
 }
 

@@ -1,9 +1,10 @@
 // The main window built from a throw-away program folder on a chosen screen size, with scripted dialogs
-// and a recording error sink; helpers to fill object slots with solid pictures.
+// and a recording error sink.
 #pragma once
 
+#include "app/EditingSurface.h"
 #include "app/Unit1.h"
-#include "app/img.h"
+#include "controls/img.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReporting.h"
 #include "platform/Screen.h"
@@ -36,18 +37,30 @@ class WindowFixture : public ::testing::Test {
         window = std::make_unique<TFormMain>();
     }
 
-    // Fills a slot with a solid picture and a mask of any size, and shows it, as placing does before
-    // the layer list is touched.
-    TImg* FillSlot(int slot, const QRect& bounds, QRgb colour, const QImage& mask) {
-        TImg* object = window->ObjectSlots[static_cast<size_t>(slot)];
-        object->BMP = SolidPicture(bounds.width(), bounds.height(), colour);
-        object->Mask = mask;
-        object->setGeometry(bounds);
-        object->show();
-        return object;
+    static QImage WhiteMask() { return SolidPicture(8, 8, qRgb(255, 255, 255)); }
+
+    // Places a solid object with a white mask (it shows its own colour exactly) as a new object;
+    // returns its slot.
+    int PlaceSolid(const QRect& bounds, QRgb colour) {
+        window->PlaceObject(bounds, SolidPicture(bounds.width(), bounds.height(), colour), WhiteMask());
+        return window->Card().SelectedSlot();
     }
 
-    static QImage WhiteMask() { return SolidPicture(8, 8, qRgb(255, 255, 255)); }
+    [[nodiscard]] const festoon::Layer& LayerIn(int slot) const {
+        const festoon::Layer* layer = window->Card().LayerInSlot(slot);
+        EXPECT_NE(layer, nullptr) << "no object in slot " << slot;
+        static const festoon::Layer none;
+        return layer != nullptr ? *layer : none;
+    }
+
+    // The slots from the bottom layer up.
+    [[nodiscard]] QList<int> Stack() const {
+        QList<int> stack;
+        for (const festoon::Layer& layer : window->Card().Layers()) {
+            stack.append(layer.slot);
+        }
+        return stack;
+    }
 
     TestProgramFolder folder;
     std::unique_ptr<TFormMain> window;

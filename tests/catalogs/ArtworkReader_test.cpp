@@ -1,7 +1,7 @@
 // Artwork files: the first 16 bytes never matter, short files fail with the decoder's message, and the
 // thumbnail helpers read exactly the files they are asked for.
-#include "app/img.h"
 #include "catalogs/Thumbnails.h"
+#include "controls/img.h"
 #include "core/ArtworkReader.h"
 #include "core/FileIO.h"
 #include "core/JpegCodec.h"

@@ -1,10 +1,12 @@
-// Artwork trees and the canvas fixture of the catalog suites.
+// Artwork trees and the program-folder fixture of the catalog suites.
 #include "tests/catalogs/CatalogTestSupport.h"
 
-#include "app/img.h"
 #include "platform/ErrorReporting.h"
 #include "platform/Screen.h"
 
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
 #include <cstdlib>
 
 QRgb ItemColour(int page, int item) {
@@ -21,6 +23,17 @@ QRgb MiddleColour(const QImage& picture) {
     return picture.pixel(picture.width() / 2, picture.height() / 2);
 }
 
+QImage WhiteMask() {
+    return SolidPicture(8, 8, qRgb(255, 255, 255));
+}
+
+void SendMouse(QWidget* target, QEvent::Type type, Qt::MouseButton button, QPoint position) {
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, position, target->mapToGlobal(position), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
 void WriteThumbnailPage(const TestProgramFolder& folder, const QString& pattern, int page, int count) {
     // The text catalog has no pages: its folder has no place for the number.
     const QString pageFolder = pattern.contains(QLatin1String("%1")) ? pattern.arg(page) : pattern;
@@ -30,7 +43,7 @@ void WriteThumbnailPage(const TestProgramFolder& folder, const QString& pattern,
     }
 }
 
-CanvasTest::CanvasTest() {
+CatalogTest::CatalogTest() {
     festoon::SetScreenSize(QSize(1024, 768));
     festoon::SetErrorSink([this](const QString& message) { errors.append(message); });
     for (const QString& pattern : kThumbnailFolders) {
@@ -38,22 +51,9 @@ CanvasTest::CanvasTest() {
         WriteThumbnailPage(folder, pattern, 2);
     }
     WriteThumbnailPage(folder, kTextThumbnailFolder, 1, 8);
-    mainWindow = std::make_unique<TFormMain>();
 }
 
-CanvasTest::~CanvasTest() {
-    mainWindow.reset();
+CatalogTest::~CatalogTest() {
     festoon::SetErrorSink({});
     festoon::SetScreenSize(QSize());
-}
-
-TImg* CanvasTest::PlaceSolidObject(int slot, const QString& name, QRect bounds, QRgb colour) {
-    TImg* object = mainWindow->ObjectSlots[static_cast<size_t>(slot)];
-    object->setObjectName(name);
-    object->setGeometry(bounds);
-    object->BMP = SolidPicture(bounds.width(), bounds.height(), colour);
-    object->Mask = SolidPicture(bounds.width(), bounds.height(), qRgb(255, 255, 255));
-    object->setVisible(true);
-    mainWindow->PlaceObject(slot);
-    return object;
 }

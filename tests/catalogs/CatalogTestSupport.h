@@ -1,13 +1,14 @@
-// Shared by the catalog suites: artwork trees of solid, recognisable pictures and a canvas fixture
-// with the main window built in a throw-away program folder.
+// Shared by the catalog and robustness suites: artwork trees of solid, recognisable pictures and a
+// fixture with a throw-away program folder that holds them.
 #pragma once
 
-#include "app/Unit1.h"
 #include "tests/support/TestProgramFolder.h"
 
+#include <QEvent>
 #include <QStringList>
 #include <gtest/gtest.h>
-#include <memory>
+
+class QWidget;
 
 // A colour that tells page and item apart after a JPEG round trip.
 [[nodiscard]] QRgb ItemColour(int page, int item);
@@ -15,6 +16,11 @@
 [[nodiscard]] bool Near(QRgb actual, QRgb expected, int tolerance = 6);
 // The colour in the middle of a picture.
 [[nodiscard]] QRgb MiddleColour(const QImage& picture);
+// A mask that shows its object's own picture unmixed.
+[[nodiscard]] QImage WhiteMask();
+
+// Sends a mouse event to the control at once, the button held unless it is a release.
+void SendMouse(QWidget* target, QEvent::Type type, Qt::MouseButton button, QPoint position);
 
 // The thumbnail folders as stored, with %1 for the page.
 inline const QStringList kThumbnailFolders = {"pic/mask/%1/small/", "pic/Frame/%1/small/",
@@ -25,17 +31,14 @@ inline const QString kTextThumbnailFolder = QStringLiteral("pic/text/small/");
 // in ItemColour(page, item).
 void WriteThumbnailPage(const TestProgramFolder& folder, const QString& pattern, int page, int count = 20);
 
-// A main window (1024 x 768 screen) in a program folder holding pages 1 and 2 of every grid catalog's
-// thumbnails and the eight text thumbnails; error messages are recorded instead of shown.
-class CanvasTest : public ::testing::Test {
+// A program folder (with the main window's start files) holding pages 1 and 2 of every grid catalog's
+// thumbnails and the eight text thumbnails, on a 1024 x 768 screen; error messages are recorded
+// instead of shown.
+class CatalogTest : public ::testing::Test {
   protected:
-    CanvasTest();
-    ~CanvasTest() override;
-
-    // Places an object of a solid colour in a slot by hand, as photo loading would.
-    TImg* PlaceSolidObject(int slot, const QString& name, QRect bounds, QRgb colour);
+    CatalogTest();
+    ~CatalogTest() override;
 
     TestProgramFolder folder;
     QStringList errors;
-    std::unique_ptr<TFormMain> mainWindow;
 };

@@ -1,6 +1,5 @@
 // The grid palettes: page 1 at start, page selection and its failures, further pages, dragging by the
 // background, hiding and showing again.
-#include "app/img.h"
 #include "catalogs/UnitCartoon.h"
 #include "catalogs/UnitFrame.h"
 #include "catalogs/UnitMask.h"
@@ -8,10 +7,10 @@
 #include "controls/TFlatButtonUnit.h"
 #include "controls/TFlatGroupBoxUnit.h"
 #include "controls/TFlatRadioButtonUnit.h"
+#include "controls/img.h"
 #include "platform/Paths.h"
-#include "tests/catalogs/CatalogTestSupport.h"
+#include "tests/catalogs/TestCard.h"
 
-#include <QMouseEvent>
 #include <QTest>
 #include <functional>
 
@@ -19,7 +18,7 @@ namespace {
 
 struct PaletteKind {
     const char* name;
-    std::function<TGridPalette*(QWidget*)> create;
+    std::function<TGridPalette*(const PaletteContext&)> create;
     QString thumbnailPattern; // as written by the fixture
     QString pageFolder;       // CurrentPageFolder of page %1, relative
     QPoint firstPosition;
@@ -29,28 +28,28 @@ struct PaletteKind {
 
 const PaletteKind kPalettes[] = {
     {"Mask",
-     [](QWidget* p) { return new TFormMask(p); },
+     [](const PaletteContext& context) { return new TFormMask(context); },
      "pic/mask/%1/small/",
      "pic/mask/%1/big/",
      {248, 73},
      {16, 40, 438, 31},
      40},
     {"Frame",
-     [](QWidget* p) { return new TFormFrame(p); },
+     [](const PaletteContext& context) { return new TFormFrame(context); },
      "pic/Frame/%1/small/",
      "pic/Frame/%1/",
      {248, 92},
      {16, 40, 438, 31},
      48},
     {"Cartoon",
-     [](QWidget* p) { return new TFormCartoon(p); },
+     [](const PaletteContext& context) { return new TFormCartoon(context); },
      "pic/cartoon/%1/pic/",
      "pic/cartoon/%1/",
      {240, 71},
      {16, 40, 437, 31},
      64},
     {"Flower",
-     [](QWidget* p) { return new TFormFlower(p); },
+     [](const PaletteContext& context) { return new TFormFlower(context); },
      "pic/flower/%1/small/",
      "pic/flower/%1/",
      {263, 96},
@@ -62,9 +61,9 @@ void PrintTo(const PaletteKind& kind, std::ostream* out) {
     *out << kind.name;
 }
 
-class GridPaletteTest : public CanvasTest, public ::testing::WithParamInterface<PaletteKind> {
+class GridPaletteTest : public PaletteTest, public ::testing::WithParamInterface<PaletteKind> {
   protected:
-    TGridPalette* Create() { return GetParam().create(mainWindow.get()); }
+    TGridPalette* Create() { return GetParam().create(Context()); }
     QString PageFolder(int page) const { return folder.file(GetParam().pageFolder.arg(page)); }
 
     static void ExpectPage(const TGridPalette* palette, int page, int firstItem = 1, int lastItem = 20) {
@@ -74,12 +73,6 @@ class GridPaletteTest : public CanvasTest, public ::testing::WithParamInterface<
         }
     }
     static void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5)); }
-    static void SendMouse(QWidget* target, QEvent::Type type, Qt::MouseButton button, QPoint position) {
-        const Qt::MouseButtons held =
-            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-        QMouseEvent event(type, position, target->mapToGlobal(position), button, held, Qt::NoModifier);
-        QApplication::sendEvent(target, &event);
-    }
 };
 
 } // namespace
@@ -87,6 +80,7 @@ class GridPaletteTest : public CanvasTest, public ::testing::WithParamInterface<
 TEST_P(GridPaletteTest, StartsHiddenWithPageOneAtItsPlace) {
     TGridPalette* palette = Create();
     EXPECT_TRUE(palette->isHidden());
+    EXPECT_EQ(palette->parent(), host.get());
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
     ExpectPage(palette, 1);
     EXPECT_EQ(palette->CurrentPageFolder, PageFolder(1));

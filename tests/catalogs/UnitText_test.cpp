@@ -1,12 +1,12 @@
 // The text palette: balloons at half size, text objects of exactly the text's extent, the font dialog's
 // memory, and keys in the edit field that must do nothing.
-#include "app/img.h"
 #include "catalogs/UnitText.h"
 #include "controls/TFlatButtonUnit.h"
 #include "controls/TFlatEditUnit.h"
+#include "controls/img.h"
 #include "core/TextMask.h"
 #include "platform/Dialogs.h"
-#include "tests/catalogs/CatalogTestSupport.h"
+#include "tests/catalogs/TestCard.h"
 
 #include <QFontMetrics>
 #include <QTest>
@@ -29,10 +29,10 @@ int WhitePixels(const QImage& mask) {
     return count;
 }
 
-class TextPaletteTest : public CanvasTest {
+class TextPaletteTest : public PaletteTest {
   protected:
     TextPaletteTest() {
-        palette = new TFormText(mainWindow.get());
+        palette = new TFormText(Context());
         festoon::DialogScript::Begin();
     }
     ~TextPaletteTest() override {
@@ -72,10 +72,10 @@ TEST_F(TextPaletteTest, BalloonsAreReadAtCreationAndPlacedAtHalfSize) {
     folder.writeArtwork("pic/text/big/6.ssl", SolidPicture(201, 151, qRgb(250, 250, 250)));
     folder.writeArtwork("pic/text/mask/6.ssl", SolidPicture(201, 151, qRgb(255, 255, 255)));
     palette->ThumbnailClick(6);
-    const TImg* balloon = mainWindow->LayerList.last();
-    EXPECT_EQ(balloon->geometry(), QRect(10, 10, 100, 75));
-    EXPECT_EQ(balloon->BMP.size(), QSize(201, 151));
-    EXPECT_EQ(balloon->Mask.size(), QSize(201, 151));
+    const festoon::Layer& balloon = TopLayer();
+    EXPECT_EQ(balloon.bounds, QRect(10, 10, 100, 75));
+    EXPECT_EQ(balloon.picture.size(), QSize(201, 151));
+    EXPECT_EQ(balloon.mask.size(), QSize(201, 151));
 }
 
 TEST_F(TextPaletteTest, OkMakesAnObjectOfTheTextsExtentInTheChosenColour) {
@@ -83,15 +83,15 @@ TEST_F(TextPaletteTest, OkMakesAnObjectOfTheTextsExtentInTheChosenColour) {
     festoon::DialogScript::AnswerFont(std::pair{font, QColor(200, 30, 60)});
     TypeAndPressOk("Happy day");
 
-    ASSERT_EQ(mainWindow->LayerList.size(), 2);
-    const TImg* text = mainWindow->LayerList.last();
+    ASSERT_EQ(Card().Layers().size(), 1);
+    const festoon::Layer& text = TopLayer();
     const QImage expectedMask = festoon::RenderTextMask("Happy day", font);
-    EXPECT_EQ(text->geometry(), QRect(QPoint(14, 10), expectedMask.size()));
-    EXPECT_EQ(text->Mask, expectedMask);
-    EXPECT_EQ(text->BMP.size(), expectedMask.size());
-    EXPECT_EQ(text->BMP.pixel(0, 0), qRgb(200, 30, 60));
-    EXPECT_EQ(text->BMP.pixel(text->BMP.width() - 1, text->BMP.height() - 1), qRgb(200, 30, 60));
-    EXPECT_EQ(mainWindow->SelectedSlot, 1);
+    EXPECT_EQ(text.bounds, QRect(QPoint(14, 10), expectedMask.size()));
+    EXPECT_EQ(text.mask, expectedMask);
+    EXPECT_EQ(text.picture.size(), expectedMask.size());
+    EXPECT_EQ(text.picture.pixel(0, 0), qRgb(200, 30, 60));
+    EXPECT_EQ(text.picture.pixel(text.picture.width() - 1, text.picture.height() - 1), qRgb(200, 30, 60));
+    EXPECT_EQ(Card().SelectedSlot(), 1);
     EXPECT_TRUE(palette->FlatEdit1->text().isEmpty());
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
@@ -99,17 +99,17 @@ TEST_F(TextPaletteTest, OkMakesAnObjectOfTheTextsExtentInTheChosenColour) {
 TEST_F(TextPaletteTest, BlanksGiveAnAllBlackMask) {
     festoon::DialogScript::AnswerFont(std::pair{ChosenFont(20), QColor(Qt::yellow)});
     TypeAndPressOk("   ");
-    ASSERT_EQ(mainWindow->LayerList.size(), 2);
-    const TImg* text = mainWindow->LayerList.last();
-    EXPECT_GT(text->width(), 0);
-    EXPECT_EQ(WhitePixels(text->Mask), 0);
+    ASSERT_EQ(Card().Layers().size(), 1);
+    const festoon::Layer& text = TopLayer();
+    EXPECT_GT(text.bounds.width(), 0);
+    EXPECT_EQ(WhitePixels(text.mask), 0);
 }
 
 TEST_F(TextPaletteTest, EmptyTextOrACancelledDialogMakesNothing) {
     TypeAndPressOk(""); // no dialog is asked for: Unanswered stays 0
     festoon::DialogScript::AnswerFont(std::nullopt);
     TypeAndPressOk("never");
-    EXPECT_EQ(mainWindow->LayerList.size(), 1);
+    EXPECT_TRUE(Card().IsEmpty());
     EXPECT_TRUE(palette->FlatEdit1->text().isEmpty());
     EXPECT_EQ(festoon::DialogScript::Pending(), 0);
 }
@@ -132,7 +132,7 @@ TEST_F(TextPaletteTest, EnterAndEscapeInTheFieldDoNothing) {
     QTest::keyClick(palette->FlatEdit1, Qt::Key_Escape);
     EXPECT_TRUE(palette->isVisible());
     EXPECT_EQ(palette->FlatEdit1->text(), "typed");
-    EXPECT_EQ(mainWindow->LayerList.size(), 1);
+    EXPECT_TRUE(Card().IsEmpty());
 }
 
 TEST_F(TextPaletteTest, CancelEmptiesAndHidesTheOthersOnlyHide) {

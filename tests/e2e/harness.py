@@ -403,6 +403,10 @@ class Session:
                        stderr=subprocess.DEVNULL)
         return target
 
+    def keep(self, path):
+        """Keeps a file the program wrote (a saved picture) beside the screenshots, as saved-<name>."""
+        shutil.copyfile(path, os.path.join(self.artefacts, "saved-" + os.path.basename(path)))
+
     def path(self, name):
         return os.path.join(self.work, name)
 
@@ -420,7 +424,7 @@ def run_test(body, screen, description):
         return SKIP
     os.makedirs(args.artefacts, exist_ok=True)
     for old in os.listdir(args.artefacts):
-        if old.endswith((".png", ".log")):
+        if old.endswith((".png", ".log")) or old.startswith("saved-"):
             os.remove(os.path.join(args.artefacts, old))
     session = Session(os.path.abspath(args.program), args.artefacts, screen)
     started = time.monotonic()

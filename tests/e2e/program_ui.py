@@ -173,6 +173,7 @@ class Festoon:
             return stable
 
         self.session.poll(steady, f"{path} to be complete")
+        self.session.keep(path)
 
     def answer_font_dialog(self, pixel_size, colour_name, bold=False, underline=False):
         """Answers the font dialog through its widgets: the size box (Alt+Z), the style boxes (their

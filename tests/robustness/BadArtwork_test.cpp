@@ -1,14 +1,15 @@
 // Artwork files that cannot be read, through a click on a palette's thumbnail: a file claiming an
 // absurd size, a truncated file, a folder in the file's place. The cartoon palette (a new object), the
 // frame palette (the backdrop) and the mask palette (the photo's mask) each report the failure, change
-// nothing on the canvas, and place the next good item.
-#include "app/img.h"
+// nothing on the card or on the screen, and place the next good item.
+#include "app/EditingSurface.h"
 #include "catalogs/UnitCartoon.h"
 #include "catalogs/UnitFrame.h"
 #include "catalogs/UnitMask.h"
+#include "controls/img.h"
 #include "core/PlatformError.h"
-#include "tests/catalogs/CatalogTestSupport.h"
 #include "tests/robustness/BadFiles.h"
+#include "tests/robustness/ShownWindowTest.h"
 
 #include <QDir>
 #include <QTest>
@@ -48,7 +49,7 @@ const BadArtwork kBadArtwork[] = {
      }},
 };
 
-class BadArtworkTest : public CanvasTest, public ::testing::WithParamInterface<BadArtwork> {
+class BadArtworkTest : public ShownWindowTest, public ::testing::WithParamInterface<BadArtwork> {
   protected:
     // Laid after the palette has read its first page (the cartoon palette's thumbnails are its full-size
     // pictures). Item 5 of `pictures` is bad; items 5 and 6 have good masks and item 6 a good picture.
@@ -71,55 +72,61 @@ class BadArtworkTest : public CanvasTest, public ::testing::WithParamInterface<B
 };
 
 TEST_P(BadArtworkTest, CartoonIsNotPlaced) {
-    auto* palette = new TFormCartoon(mainWindow.get());
+    auto* palette = new TFormCartoon(ContextOfWindow());
     const QString message = LayItems("pic/cartoon/1/pic/", "pic/cartoon/1/mask/");
-    PlaceSolidObject(1, "d1", QRect(30, 30, 50, 50), qRgb(10, 200, 10));
-    const CanvasSnapshot before = TakeSnapshot(*mainWindow);
+    PlaceSolid(QSize(50, 50), qRgb(10, 200, 10));
+    const CanvasSnapshot before = TakeSnapshot(*window);
 
     ClickThumbnail(palette, 5);
     EXPECT_EQ(errors, QStringList{message});
-    ExpectCanvasUnchanged(*mainWindow, before);
+    ExpectCanvasUnchanged(*window, before);
 
     ClickThumbnail(palette, 6);
     EXPECT_EQ(errors.size(), 1);
-    const TImg* cartoon = mainWindow->ObjectSlots[2];
-    EXPECT_FALSE(cartoon->isHidden());
-    EXPECT_EQ(cartoon->geometry(), QRect(10, 10, 60, 40));
-    EXPECT_EQ(mainWindow->LayerList.last(), cartoon);
+    ASSERT_EQ(window->Card().Layers().size(), 2);
+    const festoon::Layer& cartoon = *window->Card().TopLayer();
+    EXPECT_EQ(cartoon.slot, 2);
+    EXPECT_EQ(cartoon.bounds, QRect(10, 10, 60, 40));
+    EXPECT_TRUE(Near(window->ImTouMing->ShownCanvas().pixel(40, 30), kGoodColour));
 }
 
 TEST_P(BadArtworkTest, FrameLeavesTheBackdrop) {
-    auto* palette = new TFormFrame(mainWindow.get());
+    auto* palette = new TFormFrame(ContextOfWindow());
     const QString message = LayItems("pic/Frame/1/big/", "pic/Frame/1/mask/");
-    PlaceSolidObject(1, "d1", QRect(30, 30, 50, 50), qRgb(10, 200, 10));
-    const CanvasSnapshot before = TakeSnapshot(*mainWindow);
+    PlaceSolid(QSize(50, 50), qRgb(10, 200, 10));
+    const CanvasSnapshot before = TakeSnapshot(*window);
 
     ClickThumbnail(palette, 5);
     EXPECT_EQ(errors, QStringList{message});
-    ExpectCanvasUnchanged(*mainWindow, before);
+    ExpectCanvasUnchanged(*window, before);
 
     // A black mask shows the good frame all over the backdrop; the clean copy stays as it was.
     folder.writeArtwork("pic/Frame/1/mask/6.ssl", SolidPicture(20, 20, qRgb(0, 0, 0)));
     ClickThumbnail(palette, 6);
     EXPECT_EQ(errors.size(), 1);
-    EXPECT_TRUE(Near(MiddleColour(mainWindow->ImBackDrop->Picture()), kGoodColour));
-    EXPECT_EQ(mainWindow->CleanBackdropBmp, before.cleanBackdrop);
+    EXPECT_TRUE(Near(MiddleColour(window->Card().Backdrop()), kGoodColour));
+    EXPECT_EQ(window->Card().CleanBackdrop(), before.card.CleanBackdrop());
 }
 
 TEST_P(BadArtworkTest, MaskLeavesThePhotosMask) {
-    auto* palette = new TFormMask(mainWindow.get());
+    auto* palette = new TFormMask(ContextOfWindow());
     const QString message = LayItems("pic/mask/1/big/", "pic/mask/1/unused/");
-    TImg* photo = PlaceSolidObject(1, "man1", QRect(30, 30, 50, 50), qRgb(10, 200, 10));
-    const CanvasSnapshot before = TakeSnapshot(*mainWindow);
+    folder.writeBmp("photo.bmp", SolidPicture(50, 50, qRgb(10, 200, 10)));
+    Choose(window->BtnLoad, "photo.bmp");
+    ASSERT_EQ(window->Card().Layers().size(), 1);
+    const int photo = window->Card().TopLayer()->slot;
+    ASSERT_EQ(window->Card().TopLayer()->name, "man1");
+    const CanvasSnapshot before = TakeSnapshot(*window);
 
     ClickThumbnail(palette, 5);
     EXPECT_EQ(errors, QStringList{message});
-    ExpectCanvasUnchanged(*mainWindow, before);
+    ExpectCanvasUnchanged(*window, before);
 
     ClickThumbnail(palette, 6);
     EXPECT_EQ(errors.size(), 1);
-    ASSERT_EQ(photo->Mask.size(), QSize(60, 40));
-    EXPECT_TRUE(Near(MiddleColour(photo->Mask), kGoodColour));
+    const QImage& mask = window->Card().LayerInSlot(photo)->mask;
+    ASSERT_EQ(mask.size(), QSize(60, 40));
+    EXPECT_TRUE(Near(MiddleColour(mask), kGoodColour));
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, BadArtworkTest, ::testing::ValuesIn(kBadArtwork),

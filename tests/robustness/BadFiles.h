@@ -6,8 +6,6 @@
 
 #include <QByteArray>
 #include <QImage>
-#include <QList>
-#include <QStringList>
 #include <ostream>
 
 // Messages in failures print as text.
@@ -24,20 +22,14 @@ void PrintTo(const QString& text, std::ostream* out);
 // An artwork file (first 16 bytes meaningless) made from JPEG bytes.
 [[nodiscard]] QByteArray AsArtwork(QByteArray jpeg);
 
-// What the user sees and owns on the canvas.
+// What the user owns and sees: the card, the picture the editing surface shows, and the object a drag
+// acts on.
 struct CanvasSnapshot {
-    QList<TImg*> layers;
-    QStringList slotNames;
-    QList<bool> slotVisible;
-    QList<QImage> slotMasks;
-    QImage topPicture;
-    QImage backdrop;
-    QImage cleanBackdrop;
-    QImage composed;
-    int selectedSlot = 0;
+    festoon::Composition card;
+    QImage shown;
     int dragSlot = 0;
 };
 
 [[nodiscard]] CanvasSnapshot TakeSnapshot(const TFormMain& window);
-// Expects every part of the canvas to equal the snapshot.
+// Expects the card, the shown picture and the dragged object to equal the snapshot's.
 void ExpectCanvasUnchanged(const TFormMain& window, const CanvasSnapshot& before);

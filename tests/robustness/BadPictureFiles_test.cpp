@@ -1,8 +1,8 @@
 // Photos and backdrops that cannot be read, through the Photo and Backdrop buttons: absurd sizes,
 // truncated files, a folder, an unreadable file. Each gives its message, changes nothing on the canvas,
 // and the next good file loads.
-#include "tests/app/EditingFixture.h"
 #include "tests/robustness/BadFiles.h"
+#include "tests/robustness/ShownWindowTest.h"
 
 #include "core/PlatformError.h"
 
@@ -65,7 +65,7 @@ const BadPicture kBadPictures[] = {
      true},
 };
 
-class BadPictureTest : public EditingFixture, public ::testing::WithParamInterface<BadPicture> {
+class BadPictureTest : public ShownWindowTest, public ::testing::WithParamInterface<BadPicture> {
   protected:
     // Prepares the bad file and a canvas with a selected object on a chosen backdrop; returns the
     // expected message, or an empty string when the case cannot be made for this user.
@@ -76,14 +76,9 @@ class BadPictureTest : public EditingFixture, public ::testing::WithParamInterfa
         }
         folder.writeBmp(QStringLiteral("back.bmp"), SolidPicture(50, 50, qRgb(30, 90, 60)));
         Choose(window->BtnBackDrop, QStringLiteral("back.bmp"));
-        PlaceSolid(QRect(40, 40, 120, 90), qRgb(200, 20, 20));
+        PlaceSolid(QSize(120, 90), qRgb(200, 20, 20));
         folder.writeJpeg(QStringLiteral("good.jpg"), SolidPicture(300, 200, qRgb(20, 20, 200)));
         return bad.make(folder, folder.file(QString::fromLatin1(bad.fileName)));
-    }
-
-    void Choose(TImgBtn* button, const QString& relative) {
-        festoon::DialogScript::AnswerOpen(folder.file(relative));
-        Click(button);
     }
 
     QString BadFile() const { return QString::fromLatin1(GetParam().fileName); }
@@ -105,9 +100,11 @@ TEST_P(BadPictureTest, PhotoButtonReportsItAndChangesNothing) {
 
     Choose(window->BtnLoad, QStringLiteral("good.jpg"));
     EXPECT_EQ(errors.size(), 1);
-    EXPECT_EQ(window->ObjectSlots[2]->objectName(), QStringLiteral("man2"));
-    EXPECT_EQ(window->LayerList.last(), window->ObjectSlots[2]);
-    EXPECT_EQ(window->ObjectSlots[2]->BMP.size(), QSize(300, 200));
+    ASSERT_EQ(window->Card().Layers().size(), 2);
+    const festoon::Layer& photo = *window->Card().TopLayer();
+    EXPECT_EQ(photo.slot, 2);
+    EXPECT_EQ(photo.name, QStringLiteral("man2"));
+    EXPECT_EQ(photo.picture.size(), QSize(300, 200));
 }
 
 TEST_P(BadPictureTest, BackdropButtonReportsItAndChangesNothing) {
@@ -123,10 +120,10 @@ TEST_P(BadPictureTest, BackdropButtonReportsItAndChangesNothing) {
 
     Choose(window->BtnBackDrop, QStringLiteral("good.jpg"));
     EXPECT_EQ(errors.size(), 1);
-    const QImage backdrop = window->ImBackDrop->Picture();
-    EXPECT_EQ(backdrop.size(), window->CanvasSize());
-    EXPECT_EQ(window->CleanBackdropBmp, backdrop);
-    EXPECT_NE(window->CleanBackdropBmp, before.cleanBackdrop);
+    const festoon::Composition& card = window->Card();
+    EXPECT_EQ(card.Backdrop().size(), window->CanvasSize());
+    EXPECT_EQ(card.CleanBackdrop(), card.Backdrop());
+    EXPECT_NE(card.CleanBackdrop(), before.card.CleanBackdrop());
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, BadPictureTest, ::testing::ValuesIn(kBadPictures),

@@ -1,15 +1,14 @@
 // Saves that cannot be written, through the Save button: a folder the user may not write into, and a
 // disk that fills up partway through the file. Each gives its message, keeps the file it would have
 // replaced, leaves no temporary file behind and changes nothing on the canvas; the next save succeeds.
-#include "tests/app/EditingFixture.h"
 #include "tests/robustness/BadFiles.h"
+#include "tests/robustness/ShownWindowTest.h"
 
 #include "core/FileIO.h"
 #include "core/PictureFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QPushButton>
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -43,18 +42,18 @@ class FileSizeLimit {
     bool active_ = false;
 };
 
-class FailedSaveTest : public EditingFixture {
+class FailedSaveTest : public ShownWindowTest {
   protected:
     void SetUp() override {
-        EditingFixture::SetUp();
-        PlaceSolid(QRect(40, 40, 120, 90), qRgb(200, 20, 20));
-        PlaceSolid(QRect(100, 60, 80, 80), qRgb(20, 20, 200));
+        ShownWindowTest::SetUp();
+        PlaceSolid(QSize(120, 90), qRgb(200, 20, 20));
+        PlaceSolid(QSize(80, 80), qRgb(20, 20, 200));
     }
 
     // A save recomposes the canvas, which takes the selection marks off the topmost object; a failed
     // save must leave the canvas exactly as that recomposition made it.
     [[nodiscard]] CanvasSnapshot RecomposedSnapshot() {
-        window->Btnchonghua->click();
+        window->BtnchonghuaClick();
         return TakeSnapshot(*window);
     }
 

@@ -1,0 +1,93 @@
+// The editing surface: paints the card and the rubber band, and reports the mouse.
+#include "app/EditingSurface.h"
+
+#include "platform/ErrorReporting.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+EditingSurface::EditingSurface(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Moves without a button held set the cursor of the zone under the pointer.
+    setMouseTracking(true);
+}
+
+void EditingSurface::ShowCanvas(const QImage& canvas) {
+    source_ = canvas;
+    // Converted once here rather than at every paint, so that a band moving over a large canvas
+    // repaints only the few pixels it covers.
+    shown_ = canvas.convertToFormat(QImage::Format_RGB32);
+    update();
+}
+
+void EditingSurface::ShowBand(const QRect& bounds) {
+    bandVisible_ = true;
+    SetBand(bounds);
+}
+
+void EditingSurface::SetBand(const QRect& bounds) {
+    const QRect before = band_;
+    band_ = bounds;
+    if (bandVisible_) {
+        UpdateBandArea(before);
+        UpdateBandArea(band_);
+    }
+}
+
+void EditingSurface::HideBand() {
+    if (bandVisible_) {
+        bandVisible_ = false;
+        UpdateBandArea(band_);
+    }
+}
+
+void EditingSurface::UpdateBandArea(const QRect& bounds) {
+    // Only the outline's four edges need painting.
+    update(QRect(bounds.left(), bounds.top(), bounds.width(), 1));
+    update(QRect(bounds.left(), bounds.top(), 1, bounds.height()));
+    update(QRect(bounds.right() - 2, bounds.top(), 1, bounds.height()));
+    update(QRect(bounds.left(), bounds.bottom() - 2, bounds.width(), 1));
+}
+
+void EditingSurface::SetZoneCursor(Qt::CursorShape shape) {
+    zoneCursor_ = shape;
+    UpdateCursor();
+}
+
+void EditingSurface::SetPointerOverObject(bool over) {
+    pointerOverObject_ = over;
+    UpdateCursor();
+}
+
+void EditingSurface::UpdateCursor() {
+    const Qt::CursorShape shape = pointerOverObject_ ? Qt::ArrowCursor : zoneCursor_;
+    if (cursor().shape() != shape) {
+        setCursor(shape);
+    }
+}
+
+void EditingSurface::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect area = event->rect();
+    painter.drawImage(area, shown_, area);
+    if (bandVisible_ && band_.width() > 2 && band_.height() > 2) {
+        // A black outline one pixel wide whose far edges stop two pixels short of the band's.
+        painter.setPen(QPen(Qt::black, 0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(band_.adjusted(0, 0, -3, -3));
+    }
+}
+
+void EditingSurface::mousePressEvent(QMouseEvent* event) {
+    festoon::RunReportingErrors([&] { emit pressed(event->position().toPoint()); });
+}
+
+void EditingSurface::mouseMoveEvent(QMouseEvent* event) {
+    festoon::RunReportingErrors(
+        [&] { emit moved(event->position().toPoint(), event->buttons() != Qt::NoButton); });
+}
+
+void EditingSurface::mouseReleaseEvent(QMouseEvent* event) {
+    festoon::RunReportingErrors([&] { emit released(event->position().toPoint()); });
+}

@@ -1,0 +1,53 @@
+// EditingSurface: the canvas of the main window. It shows the card as the view last rendered it, the
+// rubber band of a drag, and the cursor of the zone under the pointer, and reports the mouse to the
+// window, which decides what a press acts on.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QWidget>
+
+class EditingSurface : public QWidget {
+    Q_OBJECT
+  public:
+    explicit EditingSurface(QWidget* parent = nullptr);
+
+    // Shows a canvas-sized picture of the card (selection marks included), pixel for pixel.
+    void ShowCanvas(const QImage& canvas);
+    [[nodiscard]] const QImage& ShownCanvas() const { return shown_; }
+
+    // The rubber band: a thin outline that follows a drag while the object stays where it was.
+    void ShowBand(const QRect& bounds);
+    void SetBand(const QRect& bounds);
+    void HideBand();
+    [[nodiscard]] const QRect& Band() const { return band_; }
+    [[nodiscard]] bool BandVisible() const { return bandVisible_; }
+
+    // The cursor of the editing zone under the pointer, shown while the pointer is not over an object
+    // that lies above the surface (objects show the arrow).
+    void SetZoneCursor(Qt::CursorShape shape);
+    [[nodiscard]] Qt::CursorShape ZoneCursor() const { return zoneCursor_; }
+    void SetPointerOverObject(bool over);
+
+  signals:
+    void pressed(QPoint position);
+    void moved(QPoint position, bool buttonHeld);
+    void released(QPoint position);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void UpdateCursor();
+    void UpdateBandArea(const QRect& bounds);
+
+    QImage shown_;  // the card converted once for painting
+    QImage source_; // the 24-bit picture it was made from
+    QRect band_;
+    bool bandVisible_ = false;
+    Qt::CursorShape zoneCursor_ = Qt::ArrowCursor;
+    bool pointerOverObject_ = false;
+};

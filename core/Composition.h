@@ -1,0 +1,119 @@
+// Composition: a card as a value. The backdrop, the objects stacked on it and the selection, with the
+// operations a user performs on them. Copying a card shares every picture with the original (Qt's
+// implicit sharing), so copies are cheap and can be kept, compared and rendered anywhere.
+#pragma once
+
+#include "core/Layer.h"
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace festoon {
+
+// A frame laid over the backdrop: its picture and its mask, each at its own size.
+struct Frame {
+    QImage picture;
+    QImage mask;
+    friend bool operator==(const Frame&, const Frame&) = default;
+};
+
+class Composition {
+  public:
+    static constexpr int kSlotCount = 50;
+
+    Composition() = default;
+    // An empty card on a canvas of `canvasSize` whose backdrop is `backdrop`, at any size; it is kept
+    // stretched over the canvas, and the clean backdrop is the same picture.
+    Composition(QSize canvasSize, const QImage& backdrop);
+
+    // --- what the card holds ---
+    [[nodiscard]] QSize CanvasSize() const { return canvasSize_; }
+    // The backdrop as shown, a frame included; stretched over the canvas.
+    [[nodiscard]] const QImage& Backdrop() const { return backdrop_; }
+    // The backdrop as last chosen, without a frame.
+    [[nodiscard]] const QImage& CleanBackdrop() const { return cleanBackdrop_; }
+    [[nodiscard]] const std::optional<Frame>& LaidFrame() const { return frame_; }
+    // The objects from the bottom layer to the topmost.
+    [[nodiscard]] const QList<Layer>& Layers() const { return layers_; }
+    [[nodiscard]] bool IsEmpty() const { return layers_.isEmpty(); }
+    [[nodiscard]] const Layer* TopLayer() const;
+    [[nodiscard]] const Layer* LayerInSlot(int slot) const;
+    // Index in Layers() of the object in `slot`, or -1.
+    [[nodiscard]] qsizetype LayerIndex(int slot) const;
+    // Every slot keeps a name, in use or not: "d<slot>" at first; free slots keep the name they were
+    // left with, and artwork placed in a slot takes it over.
+    [[nodiscard]] const QString& SlotName(int slot) const;
+    // The lowest slot without an object, or the last slot when all are in use.
+    [[nodiscard]] int FirstFreeSlot() const;
+    // The selected object's slot, or 0; the selection marks show on it only while SelectionMarked().
+    [[nodiscard]] int SelectedSlot() const { return selectedSlot_; }
+    [[nodiscard]] bool SelectionMarked() const { return selectionMarked_; }
+
+    // --- placing: each new object goes to the first free slot as the topmost, selected, marked
+    // object, and the card is recomposed; each returns the slot ---
+    // A photo, sized by the photo rules, with a copy of the default mask, named "man<slot>".
+    int PlacePhoto(const QImage& photo, const QImage& defaultMask);
+    // A piece of artwork at 10, 10, its size the picture's divided by `divisor` (at least 1 x 1); it
+    // keeps its picture and mask at full size and takes over the slot's name.
+    int PlaceArtwork(const QImage& picture, const QImage& mask, int divisor);
+    // Lettering at 14, 10: a picture of one colour seen through the mask of its words.
+    int PlaceLettering(const QImage& mask, const QColor& colour);
+    // Any picture with its mask at the given bounds; it takes over the slot's name.
+    int PlaceObject(const QRect& bounds, const QImage& picture, const QImage& mask);
+    // A copy of the topmost object 20 pixels right of and below it, named after it: source name, slot,
+    // "x". Nothing without objects (returns 0).
+    int CopyTop();
+
+    // --- editing ---
+    // Raises the object to the top, selects and marks it, and recomposes.
+    void SelectAndRaise(int slot);
+    // Gives an object new bounds at the end of a drag; it is shown blended once, without marks, until
+    // the next recomposition. The stack and the selection stay.
+    void SetBounds(int slot, const QRect& bounds);
+    // Removes the topmost object (its slot is renamed "x<slot>"), recomposes, and selects the new
+    // topmost object; false without objects.
+    bool DeleteTop();
+    // Gives the highest photo (a name containing "man") the mask and recomposes; false without a photo,
+    // in which case nothing changes.
+    bool MaskPhoto(const QImage& mask);
+
+    // --- the backdrop; each recomposes ---
+    // A new backdrop, stretched to the canvas: it replaces the frame and becomes the clean backdrop.
+    void SetBackdrop(const QImage& picture);
+    // The clean backdrop with the frame blended in at the canvas size; replaces an earlier frame.
+    void LayFrame(const QImage& picture, const QImage& mask);
+    // Back to the clean backdrop.
+    void RemoveFrame();
+
+    // --- a new task ---
+    // Removes every object and renames all slots prefix + slot; the backdrop stays, a frame included.
+    // Without objects it removes the frame instead. The prefix is "Not" when the user declined to save
+    // and "not" after the save.
+    void ClearForNewTask(const QString& prefix);
+
+    // Shows every object blended twice over what lies beneath it again, without marks.
+    void Recompose();
+
+    friend bool operator==(const Composition&, const Composition&) = default;
+
+  private:
+    int Place(Layer layer);
+    void MarkRecomposed();
+    Layer* MutableLayer(int slot);
+
+    QSize canvasSize_;
+    QImage backdrop_;
+    QImage cleanBackdrop_;
+    std::optional<Frame> frame_;
+    QList<Layer> layers_;
+    std::array<QString, kSlotCount + 1> slotNames_; // index 0 unused
+    int selectedSlot_ = 0;
+    bool selectionMarked_ = false;
+};
+
+} // namespace festoon
