@@ -2,6 +2,7 @@
 // it by its background, and the minimise and close buttons.
 #include "app/Unit1.h"
 
+#include "app/ApplicationShortcut.h"
 #include "app/EditingSurface.h"
 #include "catalogs/PaletteWindow.h"
 #include "controls/ImgBtn.h"
@@ -11,7 +12,6 @@
 #include "core/PictureFile.h"
 #include "core/Skin.h"
 #include "platform/Desktop.h"
-#include "platform/ErrorReporting.h"
 #include "platform/Paths.h"
 #include "platform/Screen.h"
 
@@ -53,6 +53,8 @@ const CommandButton kCommandButtons[] = {
     {&TFormMain::BtnHelp, "Help", {26, 432, 80, 33}, &TFormMain::BtnHelpClick, true},
     {&TFormMain::BtnCopy, "Copy", {35, 80, 30, 30}, &TFormMain::BtnCopyClick, false},
     {&TFormMain::BtnDelete, "Delete", {69, 80, 30, 30}, &TFormMain::BtnDeleteClick, false},
+    {&TFormMain::UndoButton, "Undo", {35, 500, 30, 30}, &TFormMain::Undo, false},
+    {&TFormMain::RedoButton, "Redo", {69, 500, 30, 30}, &TFormMain::Redo, false},
 };
 
 } // namespace
@@ -108,6 +110,7 @@ void TFormMain::CreateLayout() {
     connect(FlatButton2, &TFlatButton::clicked, this, &TFormMain::FlatButton2Click);
 
     CreateDeleteAction();
+    CreateHistoryControls();
 }
 
 void TFormMain::CreateCommandButtons() {
@@ -128,13 +131,8 @@ void TFormMain::CreateCommandButtons() {
 
 void TFormMain::CreateDeleteAction() {
     // Delete acts on the canvas whichever window of the program has the focus.
-    Action1 = new QAction(this);
+    Action1 = AddApplicationShortcut(this, {QKeySequence(Qt::Key_Delete)}, [this] { Action1Execute(); });
     Action1->setObjectName(QStringLiteral("Action1"));
-    Action1->setShortcut(QKeySequence(Qt::Key_Delete));
-    Action1->setShortcutContext(Qt::ApplicationShortcut);
-    connect(Action1, &QAction::triggered, this,
-            [this] { festoon::RunReportingErrors([this] { Action1Execute(); }); });
-    addAction(Action1);
 }
 
 void TFormMain::FormCreate() {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "catalogs/CardActions.h"
+#include "core/CardHistory.h"
 #include "core/CardRendering.h"
 #include "core/Composition.h"
 #include "platform/Dialogs.h"
@@ -49,12 +50,16 @@ class TFormMain : public QWidget, public CardActions {
     TImgBtn* BtnHelp = nullptr;
     TImgBtn* BtnCopy = nullptr;
     TImgBtn* BtnDelete = nullptr;
+    TImgBtn* UndoButton = nullptr; // beside the column's foot, greyed while there is nothing to undo
+    TImgBtn* RedoButton = nullptr;
     QFrame* Panel1 = nullptr;
     QWidget* CanvasArea = nullptr;       // Panel1's inner area, filled by the editing surface
     EditingSurface* ImTouMing = nullptr; // the editing surface: shows the card, takes the mouse
     TFlatButton* FlatButton1 = nullptr;  // minimise
     TFlatButton* FlatButton2 = nullptr;  // close
     QAction* Action1 = nullptr;          // Delete key, application-wide
+    QAction* UndoAction = nullptr;       // Ctrl+Z, application-wide
+    QAction* RedoAction = nullptr;       // Ctrl+Shift+Z and Ctrl+Y, application-wide
     festoon::OpenPictureDialog OpenDialog1;
     festoon::SaveDialog SaveDialog1;
 
@@ -79,6 +84,12 @@ class TFormMain : public QWidget, public CardActions {
     festoon::WindowDrag WindowDrag;
 
     bool ClearAfterSave = false;
+
+    // Takes back the last change to the card, or makes again the last one taken back; each is one step
+    // of the history, and nothing happens when there is none.
+    void Undo();
+    void Redo();
+    [[nodiscard]] const festoon::CardHistory& History() const { return history_; }
 
     // Puts another card on the canvas: an opened card, a card restored.
     void ReplaceCard(const festoon::Composition& card);
@@ -134,10 +145,17 @@ class TFormMain : public QWidget, public CardActions {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void CreateLayout();         // the controls at their design-time places (Unit1.cpp)
-    void CreateCommandButtons(); // the image buttons of the column (Unit1.cpp)
-    void CreateDeleteAction();   // the application-wide Delete key (Unit1.cpp)
-    void StretchSkinToScreen();  // the skin enlarged to the screen sizes Image1 and the window
+    void CreateLayout();          // the controls at their design-time places (Unit1.cpp)
+    void CreateCommandButtons();  // the image buttons of the column (Unit1.cpp)
+    void CreateDeleteAction();    // the application-wide Delete key (Unit1.cpp)
+    void CreateHistoryControls(); // undo and redo: their buttons and keys (Unit1History.cpp)
+    // Greys the undo and redo buttons and actions when there is nothing to undo or redo.
+    void ShowHistoryState();
+    // Undo and redo end a drag in progress, as deleting does: its band belongs to the card that was.
+    void AbandonDrag();
+    // The card after an undo or redo: shown, the drag slot following the selection.
+    void ShowRestoredCard(festoon::Composition card);
+    void StretchSkinToScreen(); // the skin enlarged to the screen sizes Image1 and the window
     void SetPanelSize(QSize size);
     void PrepareCanvas(); // the start backdrop, the default mask, an empty card (Unit1Canvas.cpp)
 
@@ -156,6 +174,7 @@ class TFormMain : public QWidget, public CardActions {
     [[nodiscard]] int ObjectAbove(QPoint position) const;
 
     festoon::Composition card_;
+    festoon::CardHistory history_;
     festoon::RenderedCard rendered_;
     festoon::RenderScratch scratch_;
     QImage defaultMask_;

@@ -19,7 +19,15 @@ void TFormMain::PrepareCanvas() {
 }
 
 void TFormMain::EditCard(const std::function<void(festoon::Composition&)>& edit) {
-    edit(card_);
+    // The edit works on a copy, so that one that fails leaves the card as it was; a change becomes one
+    // step of the history.
+    festoon::Composition edited = card_;
+    edit(edited);
+    if (!(edited == card_)) {
+        history_.Record(card_);
+        card_ = std::move(edited);
+        ShowHistoryState();
+    }
     ShowCard();
 }
 

@@ -18,7 +18,7 @@ using namespace art;
 
 namespace {
 
-enum class ButtonState { Rest, Hover, Down };
+enum class ButtonState { Rest, Hover, Down, Disabled };
 
 constexpr int kFaceWidth = 80;
 constexpr int kFaceHeight = 39;
@@ -34,6 +34,8 @@ Pill PillColours(ButtonState state) {
         return {QColor(236, 178, 100), QColor(190, 122, 56), QColor(120, 70, 30)};
     case ButtonState::Down:
         return {QColor(128, 76, 38), QColor(100, 58, 30), QColor(52, 30, 14)};
+    case ButtonState::Disabled:
+        return {QColor(124, 100, 82), QColor(104, 84, 68), QColor(72, 54, 40)};
     case ButtonState::Rest:
         break;
     }
@@ -146,6 +148,40 @@ QImage DrawDeleteButton(ButtonState state) {
     return image;
 }
 
+// A curved arrow turning back (undo) or forward (redo, the mirror image); greyed when disabled.
+QImage DrawHistoryButton(ButtonState state, bool forward) {
+    QImage image = SmallButtonGround(30, state);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (forward) {
+        painter.translate(30, 0);
+        painter.scale(-1, 1);
+    }
+    painter.translate(0, state == ButtonState::Down ? 1 : 0);
+    const bool disabled = state == ButtonState::Disabled;
+    const QColor ink = disabled ? QColor(84, 66, 52) : QColor(60, 32, 12);
+    const QColor fill = disabled ? QColor(168, 150, 134) : house::Cream;
+    QPainterPath arc;
+    arc.moveTo(11, 12);
+    arc.cubicTo(16, 7.5, 24, 9, 23, 16.5);
+    arc.cubicTo(22.5, 20.5, 19, 22.5, 15, 22.5);
+    QPainterPath head;
+    head.moveTo(6, 12.5);
+    head.lineTo(13.5, 7);
+    head.lineTo(13.5, 17.5);
+    head.closeSubpath();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(ink, 4.6, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPath(arc);
+    painter.setPen(QPen(fill, 2.4, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPath(arc);
+    painter.setPen(QPen(ink, 1.2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(fill);
+    painter.drawPath(head);
+    painter.end();
+    return image;
+}
+
 // Glyphs: 16 x 16 pixel art, the bottom-left pixel's colour is transparent. The button shows them from
 // (-1, -1) on 12 x 12, so the marks keep to pixels 3..12. A dark outline keeps the light mark legible
 // on light and dark faces alike.
@@ -194,7 +230,7 @@ void DrawButtonFaces(const ArtworkOutput& out) {
     const ColumnButton column[] = {
         {"New", "New"},     {"Save", "Save"},          {"Photo", "Photo"},     {"Backdrop", "Backdrop"},
         {"Mask", "Mask"},   {"Flower", "Flower"},      {"Cartoon", "Cartoon"}, {"Text", "Text"},
-        {"Frame", "Frame"}, {"DelFrame", "Del Frame"}, {"Help", "Help"}};
+        {"Frame", "Frame"}, {"DelFrame", "Del Frame"}, {"Help", "Help"},       {"Open", "Open"}};
     const struct {
         ButtonState state;
         const char* suffix;
@@ -209,7 +245,13 @@ void DrawButtonFaces(const ArtworkOutput& out) {
         }
         out.WriteResource(file("Copy"), DrawCopyButton(state.state));
         out.WriteResource(file("Delete"), DrawDeleteButton(state.state));
+        out.WriteResource(file("Undo"), DrawHistoryButton(state.state, false));
+        out.WriteResource(file("Redo"), DrawHistoryButton(state.state, true));
     }
+    out.WriteResource(QStringLiteral("buttons/Undo_disabled.bmp"),
+                      DrawHistoryButton(ButtonState::Disabled, false));
+    out.WriteResource(QStringLiteral("buttons/Redo_disabled.bmp"),
+                      DrawHistoryButton(ButtonState::Disabled, true));
     out.WriteResource(QStringLiteral("glyphs/bar.bmp"), DrawGlyph(false));
     out.WriteResource(QStringLiteral("glyphs/cross.bmp"), DrawGlyph(true));
 }

@@ -3,6 +3,6 @@
 
 class ArtworkOutput;
 
-// buttons/<Name>_{rest,hover,down}.bmp for the column buttons and Copy and Delete; glyphs/bar.bmp and
-// glyphs/cross.bmp.
+// buttons/<Name>_{rest,hover,down}.bmp for the column buttons and Copy, Delete, Undo and Redo;
+// buttons/{Undo,Redo}_disabled.bmp; glyphs/bar.bmp and glyphs/cross.bmp.
 void DrawButtonFaces(const ArtworkOutput& out);

@@ -41,6 +41,8 @@ constexpr Comparison kComparisons[] = {
     {"render 50 objects vs memory floor", "BM_RenderObjects", "BM_RenderFloor", "x the floor's time", true},
     {"render 50 objects speed-up over plain", "BM_RenderObjects", "BM_RenderObjectsReference", "x plain"},
     {"stretch skin vs copying its pixels", "BM_StretchSkin", "BM_SkinSizedCopy", "x the copy's speed"},
+    {"undo or redo one step vs recomposition", "BM_UndoRedoStep", "BM_HistoryRecompose", "x the time of one",
+     true},
     {"region speed-up over strip union", "BM_BitmapToRegion", "BM_BitmapToRegionStripUnion", "x strip union"},
 };
 

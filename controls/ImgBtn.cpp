@@ -16,7 +16,7 @@ TImgBtn::Face TImgBtn::MakeFace(const QImage& picture) {
 
 void TImgBtn::setPic(const QImage& picture) {
     pic_ = MakeFace(picture);
-    display(pic_);
+    display(isEnabled() || picDisabled_.picture.isNull() ? pic_ : picDisabled_);
 }
 
 void TImgBtn::setPicDown(const QImage& picture) {
@@ -25,6 +25,23 @@ void TImgBtn::setPicDown(const QImage& picture) {
 
 void TImgBtn::setPicUp(const QImage& picture) {
     picUp_ = MakeFace(picture);
+}
+
+void TImgBtn::setPicDisabled(const QImage& picture) {
+    picDisabled_ = MakeFace(picture);
+    if (!isEnabled())
+        display(picDisabled_);
+}
+
+void TImgBtn::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::EnabledChange || picDisabled_.picture.isNull())
+        return;
+    // A disabled button receives no crossings: it comes back at rest, whatever it showed before.
+    MouseInside = false;
+    ButtonPressed = false;
+    clickBegun_ = false;
+    display(isEnabled() ? pic_ : picDisabled_);
 }
 
 void TImgBtn::display(const Face& face) {
@@ -47,7 +64,8 @@ void TImgBtn::pointerEntered() {
         pointerInsideDuringRelease_ = true;
         return;
     }
-    if (MouseInside || !Supported)
+    // Qt still sends crossings to a disabled widget: its greyed face stays.
+    if (MouseInside || !Supported || !isEnabled())
         return;
     MouseInside = true;
     display(ButtonPressed ? picDown_ : picUp_);

@@ -13,6 +13,9 @@ class TImgBtn : public QWidget {
     void setPic(const QImage& picture);
     void setPicDown(const QImage& picture);
     void setPicUp(const QImage& picture);
+    // Shown instead of the others while the button is disabled; without one a disabled button keeps
+    // the picture it had.
+    void setPicDisabled(const QImage& picture);
     [[nodiscard]] const QImage& Pic() const { return pic_.picture; }
     [[nodiscard]] const QImage& PicDown() const { return picDown_.picture; }
     [[nodiscard]] const QImage& PicUp() const { return picUp_.picture; }
@@ -40,6 +43,7 @@ class TImgBtn : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     // A picture as given and its copy with the transparent colour keyed out, made once when set.
@@ -54,7 +58,7 @@ class TImgBtn : public QWidget {
     // The end of a release: back to the up picture, the mouse-up notification, a crossing missed meanwhile.
     void finishRelease(bool inside);
 
-    Face pic_, picDown_, picUp_, displayed_;
+    Face pic_, picDown_, picUp_, picDisabled_, displayed_;
     bool MouseInside = false;
     bool ButtonPressed = false;
     // A left press began on the button and is not yet released (the click is owed on release).

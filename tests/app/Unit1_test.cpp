@@ -67,13 +67,17 @@ TEST_F(MainWindowTest, IsABorderlessWindowShapedByItsSkin) {
 TEST_F(MainWindowTest, CommandButtonsShowTheirPicturesAndRunTheirHandlers) {
     CreateWindow();
     const QList<TImgBtn*> buttons = window->findChildren<TImgBtn*>();
-    ASSERT_EQ(buttons.size(), 13);
+    ASSERT_EQ(buttons.size(), 15);
+    const QList<const TImgBtn*> smallButtons = {window->BtnCopy, window->BtnDelete, window->UndoButton,
+                                                window->RedoButton};
     for (const TImgBtn* button : buttons) {
         const std::string name = button->objectName().toStdString();
         EXPECT_FALSE(button->Pic().isNull() || button->PicUp().isNull() || button->PicDown().isNull())
             << name;
-        EXPECT_EQ(button->displayed(), button->Pic()) << name;
-        EXPECT_EQ(button->Transparent, button != window->BtnCopy && button != window->BtnDelete) << name;
+        // Undo and redo start greyed: there is nothing to undo yet.
+        EXPECT_EQ(button->displayed() == button->Pic(), button->isEnabled()) << name;
+        EXPECT_EQ(button->isEnabled(), button != window->UndoButton && button != window->RedoButton) << name;
+        EXPECT_EQ(button->Transparent, !smallButtons.contains(button)) << name;
     }
     EXPECT_EQ(window->BtnNew->geometry(), QRect(26, 112, 80, 33));
     EXPECT_EQ(window->BtnHelp->geometry(), QRect(26, 432, 80, 33));
@@ -91,8 +95,8 @@ TEST_F(MainWindowTest, StartsWithAnEmptyCardOnTheStartBackdropAndTheDefaultMask)
     const festoon::Composition& card = window->Card();
     EXPECT_TRUE(card.IsEmpty());
     EXPECT_EQ(card.SelectedSlot(), 0);
-    // Backdrop and default mask at their files' own sizes.
-    EXPECT_EQ(card.Backdrop().size(), TestProgramFolder::StartBackdrop().size());
+    // The backdrop stretched over the canvas, the default mask at its file's own size.
+    EXPECT_EQ(card.Backdrop().size(), card.CanvasSize());
     EXPECT_EQ(card.CleanBackdrop(), card.Backdrop());
     EXPECT_EQ(window->DefaultMask().size(), TestProgramFolder::StartDefaultMask().size());
     EXPECT_EQ(window->DefaultMask().format(), QImage::Format_BGR888);

@@ -178,3 +178,24 @@ TEST_F(ImgBtnTest, StretchesThePictureOverTheWholeButton) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ImgBtnTest, DisabledButtonShowsItsGreyedFaceWhateverThePointerDoes) {
+    const QImage greyed = Solid(Qt::gray);
+    button->setPicDisabled(greyed);
+    EXPECT_EQ(button->displayed(), rest); // enabled: the greyed face waits
+    button->setEnabled(false);
+    EXPECT_EQ(button->displayed(), greyed);
+    SendEnter(button);
+    EXPECT_EQ(button->displayed(), greyed);
+    button->setPic(Solid(Qt::yellow));
+    EXPECT_EQ(button->displayed(), greyed);
+
+    button->setEnabled(true);
+    EXPECT_EQ(button->displayed(), Solid(Qt::yellow));
+    SendEnter(button);
+    EXPECT_EQ(button->displayed(), up);
+}
+
+} // namespace

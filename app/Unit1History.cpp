@@ -1,0 +1,65 @@
+// Undo and redo: every change to the card is a step of its history (see EditCard); these take the card
+// back and forth along it, from the two buttons at the column's foot or the keys, wherever the focus is.
+#include "app/Unit1.h"
+
+#include "app/ApplicationShortcut.h"
+#include "app/EditingSurface.h"
+#include "catalogs/PaletteWindow.h"
+#include "controls/ImgBtn.h"
+
+#include <QAction>
+
+void TFormMain::CreateHistoryControls() {
+    // The buttons are made with the others; they add a greyed face for when there is nothing to do.
+    UndoButton->setPicDisabled(ResourceBitmap(QStringLiteral(":/art/buttons/Undo_disabled.bmp")));
+    UndoButton->setToolTip(QStringLiteral("Undo (Ctrl+Z)"));
+    RedoButton->setPicDisabled(ResourceBitmap(QStringLiteral(":/art/buttons/Redo_disabled.bmp")));
+    RedoButton->setToolTip(QStringLiteral("Redo (Ctrl+Shift+Z)"));
+    UndoAction = AddApplicationShortcut(this, {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { Undo(); });
+    UndoAction->setObjectName(QStringLiteral("UndoAction"));
+    RedoAction = AddApplicationShortcut(
+        this, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        [this] { Redo(); });
+    RedoAction->setObjectName(QStringLiteral("RedoAction"));
+    ShowHistoryState();
+}
+
+void TFormMain::ShowHistoryState() {
+    if (UndoButton == nullptr) {
+        return;
+    }
+    UndoButton->setEnabled(history_.CanUndo());
+    RedoButton->setEnabled(history_.CanRedo());
+    UndoAction->setEnabled(history_.CanUndo());
+    RedoAction->setEnabled(history_.CanRedo());
+}
+
+void TFormMain::Undo() {
+    if (!history_.CanUndo()) {
+        return;
+    }
+    AbandonDrag();
+    ShowRestoredCard(history_.Undo(card_));
+}
+
+void TFormMain::Redo() {
+    if (!history_.CanRedo()) {
+        return;
+    }
+    AbandonDrag();
+    ShowRestoredCard(history_.Redo(card_));
+}
+
+void TFormMain::AbandonDrag() {
+    if (EditDragging) {
+        EditDragging = false;
+        ImTouMing->HideBand();
+    }
+}
+
+void TFormMain::ShowRestoredCard(festoon::Composition card) {
+    card_ = std::move(card);
+    DragSlot = card_.SelectedSlot();
+    ShowHistoryState();
+    ShowCard();
+}
