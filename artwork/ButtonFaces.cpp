@@ -1,7 +1,5 @@
 // The main window's button faces and the bar and cross glyphs of the small window buttons.
-// Column buttons are 80 x 39 pictures squeezed onto 80 x 33 controls. They are drawn at 80 x 33 and
-// the six extra rows are copies put where a row-picking squeeze (row y takes y * 39 / 33) skips, so the
-// face shows as drawn whether the control picks rows or smooths.
+// Column buttons are 80 x 33, the small buttons 30 x 30: each face is exactly the size it is shown.
 #include "artwork/ButtonFaces.h"
 
 #include "artwork/ArtworkOutput.h"
@@ -12,7 +10,6 @@
 #include <QFont>
 #include <QPainter>
 #include <cmath>
-#include <cstring>
 
 using namespace art;
 
@@ -20,8 +17,8 @@ namespace {
 
 enum class ButtonState { Rest, Hover, Down, Disabled };
 
+// Every face is drawn at the size its button shows it, so that no picture is scaled on screen.
 constexpr int kFaceWidth = 80;
-constexpr int kFaceHeight = 39;
 constexpr int kShownHeight = 33;
 
 struct Pill {
@@ -40,20 +37,6 @@ Pill PillColours(ButtonState state) {
         break;
     }
     return {QColor(202, 138, 70), QColor(146, 88, 42), QColor(84, 48, 22)};
-}
-
-// Rows of the 39-row picture filled from the 33-row drawing so that the control's row pick finds each
-// drawn row in its place.
-QImage ExpandRows(const QImage& drawn) {
-    QImage face(kFaceWidth, kFaceHeight, QImage::Format_RGB32);
-    int shownRow = 0;
-    for (int row = 0; row < kFaceHeight; ++row) {
-        while (shownRow + 1 < kShownHeight && (shownRow + 1) * kFaceHeight / kShownHeight <= row) {
-            ++shownRow;
-        }
-        std::memcpy(face.scanLine(row), drawn.constScanLine(shownRow), kFaceWidth * 4);
-    }
-    return face;
 }
 
 QImage DrawColumnButton(const QString& caption, ButtonState state) {
@@ -86,7 +69,7 @@ QImage DrawColumnButton(const QString& caption, ButtonState state) {
     painter.setPen(QColor(255, 255, 255));
     painter.drawText(text, Qt::AlignCenter, caption);
     painter.end();
-    return ExpandRows(drawn);
+    return drawn;
 }
 
 // The copy and delete buttons are opaque squares on the column's colour.
@@ -103,19 +86,22 @@ QImage SmallButtonGround(int size, ButtonState state) {
     return image;
 }
 
-// Two overlapping sheets, drawn on whole pixels since 20 x 20 is enlarged to 30 x 30.
+// Two overlapping sheets with lines of text on the upper one.
 QImage DrawCopyButton(ButtonState state) {
-    QImage image = SmallButtonGround(20, state);
+    QImage image = SmallButtonGround(30, state);
     QPainter painter(&image);
-    const int shift = state == ButtonState::Down ? 1 : 0;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(0, state == ButtonState::Down ? 1 : 0);
     const QColor ink(60, 32, 12);
-    for (const QRect sheet : {QRect(4, 3 + shift, 8, 10), QRect(8, 7 + shift, 8, 10)}) {
-        painter.fillRect(sheet, ink);
-        painter.fillRect(sheet.adjusted(1, 1, -1, -1), house::Cream);
+    painter.setPen(QPen(ink, 1.4));
+    painter.setBrush(house::Cream);
+    for (const QRectF sheet : {QRectF(6.5, 5.5, 11, 14), QRectF(12.5, 10.5, 11, 14)}) {
+        painter.drawRoundedRect(sheet, 1.2, 1.2);
     }
-    painter.fillRect(QRect(10, 10 + shift, 4, 1), QColor(170, 130, 90));
-    painter.fillRect(QRect(10, 12 + shift, 4, 1), QColor(170, 130, 90));
-    painter.fillRect(QRect(10, 14 + shift, 3, 1), QColor(170, 130, 90));
+    painter.setPen(QPen(QColor(170, 130, 90), 1.2));
+    for (const qreal y : {14.5, 17.5, 20.5}) {
+        painter.drawLine(QPointF(15, y), QPointF(y < 20 ? 21 : 19, y));
+    }
     painter.end();
     return image;
 }

@@ -84,12 +84,16 @@ TFormText::TFormText(const PaletteContext& context)
     for (int item = 1; item <= kBalloonCount; ++item) {
         Thumbnails[static_cast<size_t>(item - 1)] = MakeThumbnail(item, kBalloonPositions[item - 1]);
     }
-    FlatEdit1->setFocus(); // takes effect whenever the window becomes active
 
     // The balloons are read once, here; a failing file leaves it and the later ones empty.
     festoon::RunReportingErrors([this] {
         festoon::FillThumbnails(festoon::ProgramPath(QStringLiteral("pic\\text\\small\\")), Thumbnails);
     });
+}
+
+void TFormText::showEvent(QShowEvent* event) {
+    TPaletteWindow::showEvent(event);
+    FlatEdit1->setFocus();
 }
 
 void TFormText::ThumbnailClick(int item) {

@@ -40,6 +40,10 @@ class TFormText : public TPaletteWindow {
 
     // Places the text as an object at 14, 10: its Mask the text in white on black, its BMP the colour.
     void AddTextObject(const QString& text, const QFont& font, const QColor& color);
+
+  protected:
+    // Each time the palette is shown its field takes the keyboard, so the words can be typed at once.
+    void showEvent(QShowEvent* event) override;
 };
 
 extern TFormText* FormText;

@@ -54,7 +54,8 @@ void TImgBtn::paintEvent(QPaintEvent*) {
     if (shown.isNull())
         return;
     QPainter painter(this);
-    // The art is drawn larger than the pill it shows, so smoothing keeps its curves clean when squeezed.
+    // Faces are drawn at the button's size and shown as they are; a picture of another size is
+    // smoothed to fit.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(rect(), shown);
 }

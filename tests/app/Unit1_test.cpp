@@ -74,6 +74,10 @@ TEST_F(MainWindowTest, CommandButtonsShowTheirPicturesAndRunTheirHandlers) {
         const std::string name = button->objectName().toStdString();
         EXPECT_FALSE(button->Pic().isNull() || button->PicUp().isNull() || button->PicDown().isNull())
             << name;
+        // Every face is drawn at the size it is shown: no button picture is scaled.
+        for (const QImage& face : {button->Pic(), button->PicUp(), button->PicDown()}) {
+            EXPECT_EQ(face.size(), button->size()) << name;
+        }
         // Undo and redo start greyed: there is nothing to undo yet.
         EXPECT_EQ(button->displayed() == button->Pic(), button->isEnabled()) << name;
         EXPECT_EQ(button->isEnabled(), button != window->UndoButton && button != window->RedoButton) << name;

@@ -9,9 +9,11 @@
 #include "catalogs/UnitMask.h"
 #include "catalogs/UnitText.h"
 #include "catalogs/Unitflower.h"
+#include "controls/TFlatEditUnit.h"
 #include "controls/img.h"
 #include "tests/catalogs/CatalogTestSupport.h"
 
+#include <QApplication>
 #include <QTest>
 #include <memory>
 
@@ -124,4 +126,19 @@ TEST_F(PalettesTest, AClickedCartoonLandsOnTheMainWindowsCardReadyToDrag) {
     EXPECT_EQ(mainWindow->ImTouMing->Band(), cartoon.bounds);
     QTest::mouseRelease(mainWindow->ImTouMing, Qt::LeftButton, {}, QPoint(130, 100));
     EXPECT_EQ(mainWindow->Card().TopLayer()->bounds, cartoon.bounds);
+}
+
+TEST_F(PalettesTest, ShowingAPaletteMakesItActiveAndTheTextFieldTakesTheKeys) {
+    CreateForMainWindow();
+    mainWindow->show();
+    mainWindow->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
+    mainWindow->BtnTextClick();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(FormText));
+    // The field is the palette's focus, so keys sent to the palette's window land in it.
+    EXPECT_EQ(FormText->focusWidget(), static_cast<QWidget*>(FormText->FlatEdit1));
+    QTest::keyClicks(FormText->focusWidget(), QStringLiteral("Hi"));
+    EXPECT_EQ(FormText->FlatEdit1->text(), QStringLiteral("Hi"));
+    mainWindow->BtnFunnyClick();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(FormFlower));
 }
