@@ -137,6 +137,8 @@ class TFormMain : public QWidget, public CardActions {
   signals:
     // The window was closed (after FormClose): the program ends.
     void closed();
+    // The card changed: an edit, an undo or redo, another card put on the canvas.
+    void cardChanged(const festoon::Composition& card);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -27,6 +27,9 @@ void TFormMain::EditCard(const std::function<void(festoon::Composition&)>& edit)
         history_.Record(card_);
         card_ = std::move(edited);
         ShowHistoryState();
+        ShowCard();
+        emit cardChanged(card_);
+        return;
     }
     ShowCard();
 }

@@ -62,4 +62,5 @@ void TFormMain::ShowRestoredCard(festoon::Composition card) {
     DragSlot = card_.SelectedSlot();
     ShowHistoryState();
     ShowCard();
+    emit cardChanged(card_);
 }

@@ -181,6 +181,9 @@ class Session:
         # A runtime folder of its own keeps the single-instance lock apart from other tests running at once.
         self.runtime = os.path.join(self.work, "runtime")
         os.mkdir(self.runtime, 0o700)
+        # So is the state folder, where the program keeps its recovery file.
+        self.state = os.path.join(self.work, "state")
+        os.mkdir(self.state, 0o700)
         self.display = None
         self.xvfb = None
         self.processes = []
@@ -205,7 +208,8 @@ class Session:
 
     def env(self):
         env = dict(os.environ)
-        env.update(DISPLAY=self.display or "", QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=self.runtime)
+        env.update(DISPLAY=self.display or "", QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=self.runtime,
+                   XDG_STATE_HOME=self.state)
         env.pop("WAYLAND_DISPLAY", None)
         env.pop("XAUTHORITY", None)
         return env
