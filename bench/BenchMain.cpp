@@ -42,6 +42,10 @@ constexpr Comparison kComparisons[] = {
     {"render 50 objects speed-up over plain", "BM_RenderObjects", "BM_RenderObjectsReference", "x plain"},
     {"stretch skin vs copying its pixels", "BM_StretchSkin", "BM_SkinSizedCopy", "x the copy's speed"},
     {"region speed-up over strip union", "BM_BitmapToRegion", "BM_BitmapToRegionStripUnion", "x strip union"},
+    {"6000 x 4000 preview vs full decode", "BM_Preview6000x4000", "BM_FullDecode6000x4000",
+     "x the full decode's time", true},
+    {"scan bomb refusal vs 24 MP full decode", "BM_RefuseScanBomb", "BM_FullDecode6000x4000",
+     "x the full decode's time", true},
 };
 
 } // namespace
