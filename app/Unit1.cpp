@@ -13,6 +13,7 @@
 #include "core/Skin.h"
 #include "platform/Desktop.h"
 #include "platform/Paths.h"
+#include "platform/PictureLoading.h"
 #include "platform/Screen.h"
 
 #include <QAction>
@@ -65,6 +66,7 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
     OpenDialog1.Filter = QStringLiteral("*.bmp *.jpg|*.bmp;*.jpg");
     SaveDialog1.Filter = QStringLiteral("JPG Format (small file size)|*.jpg|BMP Format (high quality)|*.bmp");
     CreateLayout();
+    loading_ = std::make_unique<festoon::PictureLoading>(CanvasArea);
     FormCreate();
 }
 

@@ -4,8 +4,8 @@
 // (ShowCard). The palettes act on the card through the CardActions the window hands them.
 // The class is split by aspect: Unit1.cpp (window, start-up, dragging), Unit1Canvas.cpp (the card and
 // its display, the palettes' actions), Unit1Editing.cpp (mouse editing, copy, delete), Unit1Load.cpp
-// (photo and backdrop), Unit1Save.cpp (save, new task, help, close), Unit1Palettes.cpp (showing the
-// palettes).
+// (photo and backdrop, decoded off the window's thread), Unit1Save.cpp (save, new task, help, close),
+// Unit1Palettes.cpp (showing the palettes).
 #pragma once
 
 #include "catalogs/CardActions.h"
@@ -19,7 +19,11 @@
 #include <QPoint>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
+namespace festoon {
+class PictureLoading;
+}
 class EditingSurface;
 class QAction;
 class QFrame;
@@ -70,6 +74,9 @@ class TFormMain : public QWidget, public CardActions {
     [[nodiscard]] QSize CanvasSize() const { return card_.CanvasSize(); }
     // The mask a new photo starts with.
     [[nodiscard]] const QImage& DefaultMask() const { return defaultMask_; }
+
+    // Photos and backdrops open on a worker thread; their pictures reach the card when decoded.
+    [[nodiscard]] festoon::PictureLoading& Loading() const { return *loading_; }
 
     // --- selection and drag state ---
     int DragSlot = 0;
@@ -175,6 +182,9 @@ class TFormMain : public QWidget, public CardActions {
     // The object a press at `position` lands on, or 0 when the editing surface takes it.
     [[nodiscard]] int ObjectAbove(QPoint position) const;
 
+    // Drops every load under way or waiting: the card they were meant for is gone.
+    void CancelLoads();
+
     festoon::Composition card_;
     festoon::CardHistory history_;
     festoon::RenderedCard rendered_;
@@ -184,4 +194,5 @@ class TFormMain : public QWidget, public CardActions {
     bool surfaceOnTop_ = false;
     // The slot whose object took the press being held, or 0 when the surface took it.
     int pressedObject_ = 0;
+    std::unique_ptr<festoon::PictureLoading> loading_;
 };

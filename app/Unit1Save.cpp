@@ -38,6 +38,7 @@ void TFormMain::BtnSaveFuzhuClick() {
     }
     if (ClearAfterSave) {
         ClearAfterSave = false;
+        CancelLoads();
         EditCard([](festoon::Composition& card) { card.ClearForNewTask(QStringLiteral("not")); });
     }
 }
@@ -48,6 +49,7 @@ void TFormMain::BtnNewClick() {
         BtnSaveFuzhuClick();
         return;
     }
+    CancelLoads();
     EditCard([](festoon::Composition& card) { card.ClearForNewTask(QStringLiteral("Not")); });
 }
 
@@ -57,6 +59,7 @@ void TFormMain::BtnHelpClick() {
 }
 
 void TFormMain::FormClose() {
+    CancelLoads();
     card_ = festoon::Composition();
     rendered_ = festoon::RenderedCard();
     scratch_ = festoon::RenderScratch();

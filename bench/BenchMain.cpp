@@ -44,6 +44,10 @@ constexpr Comparison kComparisons[] = {
     {"undo or redo one step vs recomposition", "BM_UndoRedoStep", "BM_HistoryRecompose", "x the time of one",
      true},
     {"region speed-up over strip union", "BM_BitmapToRegion", "BM_BitmapToRegionStripUnion", "x strip union"},
+    {"6000 x 4000 preview vs full decode", "BM_Preview6000x4000", "BM_FullDecode6000x4000",
+     "x the full decode's time", true},
+    {"scan bomb refusal vs 24 MP full decode", "BM_RefuseScanBomb", "BM_FullDecode6000x4000",
+     "x the full decode's time", true},
 };
 
 } // namespace

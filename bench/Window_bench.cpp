@@ -14,6 +14,7 @@
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
+#include "platform/PictureLoading.h"
 #include "platform/Screen.h"
 
 #include <QFile>
@@ -65,6 +66,7 @@ struct LoadedWindow {
             festoon::DialogScript::AnswerOpen(photo);
             window->BtnLoadClick();
         }
+        window->Loading().WaitUntilIdle();
         festoon::DialogScript::End();
         // Spread over the canvas.
         const QSize canvas = window->CanvasSize();

@@ -1,7 +1,6 @@
 // 24-bit bitmap operations; every one is clipped so that it never reads or writes outside an image.
 #include "core/Bitmap.h"
 
-#include "core/PlatformError.h"
 #include "core/RowStretcher.h"
 
 #include <cstring>
@@ -19,13 +18,6 @@ void MakeBitmap24(QImage& image) {
 }
 
 } // namespace
-
-void CheckPictureSize(int w, int h) {
-    if (w <= 0 || h <= 0 || w > kMaxPictureSide || h > kMaxPictureSide ||
-        static_cast<qint64>(w) * h > kMaxPicturePixels) {
-        throw PlatformError::PictureTooLarge(w, h);
-    }
-}
 
 QImage MakeBitmap(int w, int h) {
     if (w <= 0 || h <= 0) {

@@ -10,13 +10,6 @@ namespace festoon {
 
 constexpr QImage::Format kBitmapFormat = QImage::Format_BGR888;
 
-// Largest picture the program accepts; larger headers are refused before any allocation.
-constexpr int kMaxPictureSide = 16384;
-constexpr qint64 kMaxPicturePixels = 256LL * 1024 * 1024;
-
-// Throws PlatformError when a picture of w x h would be absurd (non-positive or beyond the limits above).
-void CheckPictureSize(int w, int h);
-
 // A new w x h 24-bit bitmap filled with black; w or h may be 0 (a null image).
 [[nodiscard]] QImage MakeBitmap(int w, int h);
 

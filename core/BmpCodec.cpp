@@ -1,9 +1,11 @@
 // BMP files through Qt's BMP handler. The header is checked first, by our own reading of it: an absurd
 // size is refused before anything is allocated, and a file too short for the pixels its header
-// promises is refused rather than decoded into a half-filled picture.
+// promises is refused rather than decoded into a half-filled picture. Run-length data is walked
+// through first, so that a stream cut short is refused too.
 #include "core/BmpCodec.h"
 
 #include "core/Bitmap.h"
+#include "core/PictureLimits.h"
 #include "core/PlatformError.h"
 
 #include <QBuffer>
@@ -18,6 +20,8 @@ namespace {
 constexpr qsizetype kFileHeaderSize = 14;
 constexpr quint32 kCoreHeaderSize = 12; // the old OS/2 header with 16-bit sizes
 constexpr quint32 kUncompressed = 0;
+constexpr quint32 kRunLength8 = 1;
+constexpr quint32 kRunLength4 = 2;
 constexpr quint32 kBitFields = 3;
 
 // Assembled byte by byte: callers have checked the size, and this form keeps the compiler's bounds
@@ -29,6 +33,38 @@ template <typename Value> Value ReadLittleEndian(const QByteArray& data, qsizety
                                                          static_cast<unsigned char>(data.at(offset + i)));
     }
     return static_cast<Value>(value);
+}
+
+// Whether run-length data from `offset` on reaches the end of the picture (or an end-of-bitmap code)
+// before the file ends; absolute runs hold 8 or 4 bits a pixel.
+bool RunLengthDataComplete(const QByteArray& data, qint64 offset, qint64 height, bool fourBits) {
+    qint64 row = 0;
+    while (row < height) {
+        if (offset + 2 > data.size()) {
+            return false;
+        }
+        const int count = static_cast<unsigned char>(data[offset]);
+        const int code = static_cast<unsigned char>(data[offset + 1]);
+        offset += 2;
+        if (count > 0) {
+            continue; // a run of `count` pixels of one value
+        }
+        if (code == 0) {
+            ++row; // end of line
+        } else if (code == 1) {
+            return true; // end of bitmap: what is left stays background
+        } else if (code == 2) {
+            if (offset + 2 > data.size()) {
+                return false;
+            }
+            row += static_cast<unsigned char>(data[offset + 1]); // a move right and up
+            offset += 2;
+        } else {
+            const qint64 bytes = fourBits ? (code + 1) / 2 : code;
+            offset += (bytes + 1) / 2 * 2; // absolute pixels, padded to a 16-bit boundary
+        }
+    }
+    return true;
 }
 
 // Checks what the headers promise against the file; throws PlatformError.
@@ -59,8 +95,7 @@ void CheckBmpHeader(const QByteArray& data) {
     if (width <= 0 || height <= 0) {
         throw PlatformError::InvalidBitmap();
     }
-    CheckPictureSize(static_cast<int>(std::min<qint64>(width, 1 << 30)),
-                     static_cast<int>(std::min<qint64>(height, 1 << 30)));
+    CheckPictureSize(width, height);
     const bool rowsOfKnownSize = (compression == kUncompressed || compression == kBitFields) &&
                                  (bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 ||
                                   bitCount == 24 || bitCount == 32);
@@ -69,6 +104,12 @@ void CheckBmpHeader(const QByteArray& data) {
         if (static_cast<qint64>(pixelOffset) + rowBytes * height > data.size()) {
             throw PlatformError::InvalidBitmap();
         }
+    }
+    const bool runLength =
+        (compression == kRunLength8 && bitCount == 8) || (compression == kRunLength4 && bitCount == 4);
+    if (runLength && (!PlausibleForFileSize(width, height, data.size()) ||
+                      !RunLengthDataComplete(data, pixelOffset, height, compression == kRunLength4))) {
+        throw PlatformError::InvalidBitmap();
     }
 }
 

@@ -3,13 +3,18 @@
 // exception through libjpeg's C frames would need unwind tables there, which C builds need not carry.
 // So every frame that longjmp can skip holds only trivially destructible locals: the C++ objects (the
 // bitmap, buffers) live in a state object owned by the caller, which releases the codec on every path.
+// Decoding keeps the limits of PictureLimits.h: libjpeg's memory, the number of scans and of corrupt-data
+// warnings, and a stream that ends before its picture is complete is refused, never padded with grey.
 #include "core/JpegCodec.h"
 
 #include "core/Bitmap.h"
+#include "core/PictureLimits.h"
 #include "core/PlatformError.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <jpeglib.h>
 // after jpeglib.h, which it needs
 #include <jerror.h>
@@ -22,17 +27,39 @@ namespace {
 struct ErrorManager {
     jpeg_error_mgr base; // first member: libjpeg hands back a pointer to it
     std::jmp_buf jump;
+    bool cancelled; // the error was raised to stop a cancelled decode
 };
 
 [[noreturn]] void JumpBack(j_common_ptr info) {
     std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
 }
 
-// Corrupt-data warnings that libjpeg recovers from are not failures, but a stream that ends early is:
-// libjpeg would pad it with grey and report success, and the user would get half a picture.
+[[noreturn]] void Fail(j_common_ptr info, int messageCode) {
+    info->err->msg_code = messageCode;
+    info->err->error_exit(info);
+    std::abort(); // error_exit never returns
+}
+
+// A data segment that ended at a marker other than a restart marker: the stream was cut before its
+// picture was complete, and libjpeg would go on with zeros (grey) for everything after the cut.
+bool SegmentCutShort(j_common_ptr info) {
+    if (info->err->msg_code != JWRN_HIT_MARKER || !info->is_decompressor) {
+        return false;
+    }
+    const int marker = reinterpret_cast<j_decompress_ptr>(info)->unread_marker;
+    return marker < JPEG_RST0 || marker > JPEG_RST0 + 7;
+}
+
+// libjpeg recovers from corrupt data with a warning. A few are tolerated, as in a photo with one damaged
+// restart interval; a stream that ends early, or is cut short, or keeps warning is refused.
 void OnWarning(j_common_ptr info, int level) {
-    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) {
-        info->err->error_exit(info);
+    if (level >= 0) {
+        return; // trace messages
+    }
+    jpeg_error_mgr& errors = *info->err;
+    ++errors.num_warnings;
+    if (errors.msg_code == JWRN_JPEG_EOF || SegmentCutShort(info) || errors.num_warnings > kMaxJpegWarnings) {
+        errors.error_exit(info);
     }
 }
 
@@ -43,11 +70,101 @@ void InstallErrorManager(ErrorManager& manager) {
     manager.base.error_exit = JumpBack;
     manager.base.emit_message = OnWarning;
     manager.base.output_message = IgnoreOutput;
+    manager.cancelled = false;
+}
+
+// Called by libjpeg before each piece of work: stops a cancelled decode and a stream of too many scans,
+// notes which components the scans have carried, and reports progress.
+struct ProgressMonitor {
+    jpeg_progress_mgr base; // first member: libjpeg hands back a pointer to it
+    DecodeControl* control;
+    const unsigned char* start;
+    unsigned long size;
+    unsigned scannedComponents; // one bit per component index
+    int lastScan;               // the scan whose blocks were last counted
+    qint64 scanBlocks;          // blocks of all the scans so far
+};
+
+// Multi-scan streams are read whole before the first row comes out; that reading is most of the work.
+constexpr double kReadingShare = 0.7;
+
+int ProgressPerMille(j_decompress_ptr info, const ProgressMonitor& monitor) {
+    const double rows =
+        info->output_height > 0 ? static_cast<double>(info->output_scanline) / info->output_height : 0.0;
+    double done = rows;
+    if (jpeg_has_multiple_scans(info)) {
+        const double read = static_cast<double>(info->src->next_input_byte - monitor.start) /
+                            static_cast<double>(std::max(monitor.size, 1UL));
+        done = jpeg_input_complete(info) ? kReadingShare + (1 - kReadingShare) * rows : kReadingShare * read;
+    }
+    return std::clamp(static_cast<int>(done * 1000), 0, 999);
+}
+
+void WatchProgress(j_common_ptr common) {
+    auto& monitor = *reinterpret_cast<ProgressMonitor*>(common->progress);
+    auto* info = reinterpret_cast<j_decompress_ptr>(common);
+    if (monitor.control != nullptr && monitor.control->cancelled.load(std::memory_order_relaxed)) {
+        reinterpret_cast<ErrorManager*>(common->err)->cancelled = true;
+        Fail(common, JERR_OUT_OF_MEMORY); // any code: the caller throws DecodeCancelled instead
+    }
+    // Each scan of a progressive stream revisits the whole picture, so a small file of thousands of
+    // scans would keep the decoder busy for minutes; no encoder writes more than a few dozen, and real
+    // pictures stay far below the block budget too.
+    if (info->input_scan_number != monitor.lastScan) {
+        monitor.lastScan = info->input_scan_number;
+        for (int i = 0; i < info->comps_in_scan; ++i) {
+            const jpeg_component_info& component = *info->cur_comp_info[i];
+            monitor.scannedComponents |= 1U << component.component_index;
+            monitor.scanBlocks += static_cast<qint64>(component.width_in_blocks) * component.height_in_blocks;
+        }
+    }
+    if (info->input_scan_number > kMaxJpegScans || monitor.scanBlocks > kMaxJpegScanBlocks) {
+        Fail(common, JERR_BAD_PROGRESSION);
+    }
+    if (monitor.control != nullptr) {
+        monitor.control->progress.store(ProgressPerMille(info, monitor), std::memory_order_relaxed);
+    }
+}
+
+// Whether every component has received all its data: a stream of several scans may end (with an
+// end-of-image marker even) before its last scans, and libjpeg would show what it has as the picture.
+bool AllScansArrived(j_decompress_ptr info, const ProgressMonitor& monitor) {
+    if (!jpeg_has_multiple_scans(info)) {
+        return true; // one scan carries every component
+    }
+    if (info->progressive_mode) {
+        // coef_bits holds, per component and coefficient, the last bit position received (-1: none).
+        for (int c = 0; c < info->num_components; ++c) {
+            if (std::any_of(info->coef_bits[c], info->coef_bits[c] + DCTSIZE2,
+                            [](int bit) { return bit != 0; })) {
+                return false;
+            }
+        }
+        return true;
+    }
+    return monitor.scannedComponents == (1U << info->num_components) - 1;
+}
+
+// The denominator of the smallest DCT scale whose result still holds the picture fitted into `box`.
+unsigned ScaleDenominator(const jpeg_decompress_struct& info, QSize box) {
+    if (box.isEmpty()) {
+        return 1;
+    }
+    const QSize fitted = QSize(static_cast<int>(info.image_width), static_cast<int>(info.image_height))
+                             .scaled(box, Qt::KeepAspectRatio);
+    for (const unsigned denominator : {8U, 4U, 2U}) {
+        if ((info.image_width + denominator - 1) / denominator >= static_cast<unsigned>(fitted.width()) &&
+            (info.image_height + denominator - 1) / denominator >= static_cast<unsigned>(fitted.height())) {
+            return denominator;
+        }
+    }
+    return 1;
 }
 
 struct DecodeState {
     jpeg_decompress_struct info{};
     ErrorManager errors{};
+    ProgressMonitor progress{};
     QImage bitmap;
     std::vector<unsigned char> cmykRow;
     ~DecodeState() { jpeg_destroy_decompress(&info); }
@@ -64,9 +181,10 @@ void CmykRowToBgr(const unsigned char* cmyk, JDIMENSION width, uchar* out) {
 }
 
 // Makes every libjpeg call of a decode; false after a libjpeg error. No local here may have a destructor
-// (see the top of the file). C++ exceptions thrown by our own code (size check, allocation) pass through
+// (see the top of the file). C++ exceptions thrown by our own code (size checks, allocation) pass through
 // normally, as no libjpeg frame lies between them and the caller.
-bool DecodeInto(DecodeState& state, const unsigned char* bytes, unsigned long size) {
+bool DecodeInto(DecodeState& state, const unsigned char* bytes, unsigned long size,
+                const JpegDecodeOptions& options) {
     jpeg_decompress_struct& info = state.info;
     InstallErrorManager(state.errors);
     info.err = &state.errors.base;
@@ -74,14 +192,31 @@ bool DecodeInto(DecodeState& state, const unsigned char* bytes, unsigned long si
         return false;
     }
     jpeg_create_decompress(&info);
+    info.mem->max_memory_to_use = kJpegMemoryLimit;
+    state.progress.base.progress_monitor = WatchProgress;
+    state.progress.start = bytes;
+    state.progress.size = size;
+    info.progress = &state.progress.base;
     jpeg_mem_src(&info, bytes, size);
     jpeg_read_header(&info, TRUE);
-    CheckPictureSize(static_cast<int>(std::min<JDIMENSION>(info.image_width, 1U << 30)),
-                     static_cast<int>(std::min<JDIMENSION>(info.image_height, 1U << 30)));
+    CheckPictureSize(info.image_width, info.image_height);
+    if (options.declaredSize != nullptr) {
+        *options.declaredSize =
+            QSize(static_cast<int>(info.image_width), static_cast<int>(info.image_height));
+    }
+    if (!PlausibleForFileSize(info.image_width, info.image_height, static_cast<qint64>(size))) {
+        // More pixels than the file's bytes could hold: it ends long before its picture would.
+        throw PlatformError::Jpeg(JWRN_JPEG_EOF);
+    }
 
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGR;
+    info.scale_num = 1;
+    info.scale_denom = ScaleDenominator(info, options.previewBox);
     jpeg_start_decompress(&info);
+    if (!AllScansArrived(&info, state.progress)) {
+        Fail(reinterpret_cast<j_common_ptr>(&info), JWRN_JPEG_EOF);
+    }
     state.bitmap = MakeBitmap(static_cast<int>(info.output_width), static_cast<int>(info.output_height));
     if (state.bitmap.isNull()) {
         throw std::bad_alloc();
@@ -180,12 +315,20 @@ bool EncodeInto(EncodeState& state, const QImage& bitmap, int quality) {
 
 } // namespace
 
-QImage DecodeJpeg(const QByteArray& data) {
+QImage DecodeJpeg(const QByteArray& data, const JpegDecodeOptions& options) {
+    ThrowIfCancelled(options.control);
     DecodeState state;
+    state.progress.control = options.control;
     // libjpeg refuses an empty buffer with its own error, as it would an empty file.
     if (!DecodeInto(state, reinterpret_cast<const unsigned char*>(data.constData()),
-                    static_cast<unsigned long>(data.size()))) {
+                    static_cast<unsigned long>(data.size()), options)) {
+        if (state.errors.cancelled) {
+            throw DecodeCancelled();
+        }
         throw PlatformError::Jpeg(state.errors.base.msg_code);
+    }
+    if (options.control != nullptr) {
+        options.control->progress.store(1000, std::memory_order_relaxed);
     }
     return std::move(state.bitmap);
 }

@@ -24,4 +24,11 @@ PlatformError PlatformError::PictureTooLarge(int width, int height) {
         QStringLiteral("The picture is too large to open (%1 x %2 pixels)").arg(width).arg(height));
 }
 
+PlatformError PlatformError::FileTooLarge(const QString& path, qint64 bytes) {
+    constexpr double kGigabyte = 1024.0 * 1024 * 1024;
+    return PlatformError(QStringLiteral("The file %1 is too large to be a picture (%2 GB)")
+                             .arg(path)
+                             .arg(static_cast<double>(bytes) / kGigabyte, 0, 'f', 1));
+}
+
 } // namespace festoon

@@ -18,6 +18,7 @@ class PlatformError : public std::runtime_error {
     [[nodiscard]] static PlatformError Jpeg(int messageCode);
     [[nodiscard]] static PlatformError InvalidBitmap();
     [[nodiscard]] static PlatformError PictureTooLarge(int width, int height);
+    [[nodiscard]] static PlatformError FileTooLarge(const QString& path, qint64 bytes);
 
   private:
     QString message_;

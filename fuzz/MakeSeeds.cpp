@@ -1,8 +1,12 @@
-// Writes seed corpora for the fuzz targets: small valid JPEG, BMP and artwork files of several kinds.
-// Usage: fuzz_make_seeds <folder>; creates <folder>/jpeg, <folder>/bmp and <folder>/artwork.
+// Writes seed corpora for the fuzz targets: small valid JPEG, BMP and artwork files of several kinds,
+// reaching the decoders' harder paths (progressive, greyscale, CMYK, 4:4:4, restart markers; run-length,
+// bit-field, top-down, OS/2 and paletted bitmaps) and a small scan bomb.
+// Usage: fuzz_make_seeds <folder>; creates <folder>/jpeg, <folder>/bmp, <folder>/artwork and
+// <folder>/preview (the JPEG and BMP seeds together).
 #include "core/Bitmap.h"
 #include "core/BmpCodec.h"
 #include "core/JpegCodec.h"
+#include "tests/support/PictureVariants.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -37,6 +41,61 @@ QByteArray QtBmp(const QImage& picture) {
     return bytes;
 }
 
+using festoon::testing::BmpLayout;
+using festoon::testing::JpegVariant;
+
+// The JPEG kinds beyond libjpeg's defaults, each at a size with partial MCUs at the edges.
+bool WriteJpegVariants(const QDir& root) {
+    const QImage picture = festoon::testing::PhotoLikePicture(45, 37, 7);
+    const struct {
+        const char* name;
+        JpegVariant variant;
+    } variants[] = {
+        {"progressive", {80, true, false, false, false, 0}},
+        {"greyscale", {80, false, true, false, false, 0}},
+        {"greyscale-progressive", {80, true, true, false, false, 0}},
+        {"cmyk", {80, false, false, true, false, 0}},
+        {"444", {80, false, false, false, true, 0}},
+        {"restart", {80, false, false, false, false, 1}},
+        {"progressive-444-restart", {80, true, false, false, true, 1}},
+    };
+    bool ok = true;
+    for (const auto& kind : variants) {
+        const QByteArray jpeg = festoon::testing::EncodeJpegVariant(picture, kind.variant);
+        for (const char* folder : {"jpeg", "preview"}) {
+            ok = ok && Write(root.filePath(QStringLiteral("%1/%2.jpg").arg(folder, kind.name)), jpeg);
+        }
+    }
+    // Beyond the scan limit, and a complete stream of many scans within it.
+    ok = ok && Write(root.filePath(QStringLiteral("jpeg/scan-bomb.jpg")),
+                     festoon::testing::ProgressiveManyScans(96, 96, 2, 400));
+    ok = ok && Write(root.filePath(QStringLiteral("preview/scan-bomb.jpg")),
+                     festoon::testing::ProgressiveManyScans(96, 96, 2, 400));
+    ok = ok && Write(root.filePath(QStringLiteral("jpeg/many-scans.jpg")),
+                     festoon::testing::ProgressiveManyScans(40, 24, 1));
+    return ok;
+}
+
+bool WriteBmpVariants(const QDir& root) {
+    const QImage picture = festoon::testing::PhotoLikePicture(29, 13, 3);
+    const struct {
+        const char* name;
+        BmpLayout layout;
+    } layouts[] = {
+        {"rle8", BmpLayout::RunLength8},       {"rle4", BmpLayout::RunLength4},
+        {"bitfields", BmpLayout::BitFields16}, {"top-down", BmpLayout::TopDown24},
+        {"os2", BmpLayout::Os2Core24},         {"paletted", BmpLayout::Paletted8},
+    };
+    bool ok = true;
+    for (const auto& kind : layouts) {
+        const QByteArray bmp = festoon::testing::EncodeBmpVariant(picture, kind.layout);
+        for (const char* folder : {"bmp", "preview"}) {
+            ok = ok && Write(root.filePath(QStringLiteral("%1/%2.bmp").arg(folder, kind.name)), bmp);
+        }
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -45,7 +104,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
-    for (const char* kind : {"jpeg", "bmp", "artwork"}) {
+    for (const char* kind : {"jpeg", "bmp", "artwork", "preview"}) {
         root.mkpath(QLatin1String(kind));
     }
     const QSize sizes[] = {{1, 1}, {8, 8}, {17, 9}, {33, 48}, {64, 64}};
@@ -70,6 +129,7 @@ int main(int argc, char** argv) {
         ok = ok && Write(root.filePath(QStringLiteral("bmp/%1-32.bmp").arg(n)),
                          QtBmp(picture.convertToFormat(QImage::Format_ARGB32)));
     }
+    ok = ok && WriteJpegVariants(root) && WriteBmpVariants(root);
     if (!ok) {
         std::fprintf(stderr, "cannot write the seeds into %s\n", argv[1]);
         return 1;

@@ -5,7 +5,6 @@
 
 #include <QFileInfo>
 #include <QPixmap>
-#include <exception>
 
 namespace festoon {
 namespace {
@@ -20,19 +19,23 @@ PicturePreview::PicturePreview(QWidget* parent) : QLabel(parent) {
 }
 
 void PicturePreview::showPicture(const QString& path) {
+    decode_.Cancel();
     clear();
+    setToolTip(QString());
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         return;
     }
-    // The preview is a courtesy: whatever goes wrong while decoding, the dialog carries on.
-    try {
-        const QImage picture = LoadPictureFile(path);
-        setPixmap(QPixmap::fromImage(
-            picture.scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-        setToolTip(QStringLiteral("%1 x %2").arg(picture.width()).arg(picture.height()));
-    } catch (const std::exception&) {
-        setText(QStringLiteral("No preview"));
-    }
+    decode_.Start(
+        [path](DecodeControl& control) {
+            return LoadPicturePreview(path, QSize(kPreviewSide, kPreviewSide), &control);
+        },
+        [this](const PreviewPicture& preview) {
+            setPixmap(QPixmap::fromImage(preview.picture));
+            setToolTip(
+                QStringLiteral("%1 x %2").arg(preview.fileSize.width()).arg(preview.fileSize.height()));
+        },
+        // The preview is a courtesy: whatever goes wrong while decoding, the dialog carries on.
+        [this](std::exception_ptr) { setText(QStringLiteral("No preview")); });
 }
 
 } // namespace festoon

@@ -2,6 +2,7 @@
 festoon_add_tests(core_tests
   SOURCES
     core/Bitmap_test.cpp
+    core/PictureLimits_test.cpp
     core/MaskBlend_test.cpp
     core/RenderObject_test.cpp
     core/SkinStretch_test.cpp

@@ -4,6 +4,7 @@ festoon_add_tests(robustness_tests
   SOURCES
     robustness/BadFiles.cpp
     robustness/BadPictureFiles_test.cpp
+    robustness/HostilePictures_test.cpp
     robustness/BadArtwork_test.cpp
     robustness/FailedSave_test.cpp
     catalogs/CatalogTestSupport.cpp

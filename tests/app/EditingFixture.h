@@ -28,6 +28,7 @@ class EditingFixture : public WindowFixture {
     void ChooseBackdrop(const QString& relative) {
         festoon::DialogScript::AnswerOpen(folder.file(relative));
         Click(window->BtnBackDrop);
+        FinishLoads();
     }
 
     // Lays a frame of one colour over the top 40 rows of the backdrop, as the frame palette would.

@@ -10,6 +10,7 @@ class LoadTest : public EditingFixture {
     void LoadPhoto(const QString& relative) {
         festoon::DialogScript::AnswerOpen(folder.file(relative));
         Click(window->BtnLoad);
+        FinishLoads();
     }
 };
 

@@ -160,6 +160,7 @@ TEST_F(SaveTest, NextPhotoAfterANewTaskGoesToSlot1) {
     folder.writeJpeg(QStringLiteral("photo.jpg"), SolidPicture(300, 200, qRgb(0, 0, 255)));
     festoon::DialogScript::AnswerOpen(folder.file(QStringLiteral("photo.jpg")));
     Click(window->BtnLoad);
+    FinishLoads();
     EXPECT_EQ(LayerIn(1).name, QStringLiteral("man1"));
     EXPECT_EQ(Stack(), QList<int>{1});
 }

@@ -7,6 +7,7 @@
 #include "controls/img.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorReporting.h"
+#include "platform/PictureLoading.h"
 #include "platform/Screen.h"
 #include "tests/support/TestProgramFolder.h"
 
@@ -36,6 +37,9 @@ class WindowFixture : public ::testing::Test {
         festoon::SetScreenSize(screen);
         window = std::make_unique<TFormMain>();
     }
+
+    // Lets the photos and backdrops being opened reach the card.
+    void FinishLoads() { EXPECT_TRUE(window->Loading().WaitUntilIdle()) << "a picture is still loading"; }
 
     static QImage WhiteMask() { return SolidPicture(8, 8, qRgb(255, 255, 255)); }
 

@@ -1,6 +1,5 @@
 // Bitmap helpers: exact nearest-neighbour source choice, and clipping of every drawing operation.
 #include "core/Bitmap.h"
-#include "core/PlatformError.h"
 
 #include <gtest/gtest.h>
 
@@ -118,15 +117,6 @@ TEST(CopyBlock, WithinOneImageReadsThePictureAsItWasBefore) {
     CopyBlock(image, QRect(0, 0, 4, 4), image, QPoint(1, 1));
     EXPECT_EQ(image.pixel(1, 1), before.pixel(0, 0));
     EXPECT_EQ(image.pixel(4, 4), before.pixel(3, 3));
-}
-
-TEST(CheckPictureSize, RefusesEmptyAndAbsurdSizes) {
-    EXPECT_NO_THROW(CheckPictureSize(1, 1));
-    EXPECT_NO_THROW(CheckPictureSize(kMaxPictureSide, kMaxPictureSide));
-    EXPECT_THROW(CheckPictureSize(0, 10), PlatformError);
-    EXPECT_THROW(CheckPictureSize(10, -1), PlatformError);
-    EXPECT_THROW(CheckPictureSize(kMaxPictureSide + 1, 1), PlatformError);
-    EXPECT_THROW(CheckPictureSize(1, kMaxPictureSide + 1), PlatformError);
 }
 
 } // namespace

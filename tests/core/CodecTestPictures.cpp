@@ -1,12 +1,12 @@
-// Test pictures: gradients, noise and a greyscale JPEG written directly with libjpeg.
+// Test pictures: gradients, noise and a greyscale JPEG.
 #include "tests/core/CodecTestPictures.h"
 
 #include "core/Bitmap.h"
+#include "tests/support/PictureVariants.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <jpeglib.h>
 #include <random>
 #include <vector>
 
@@ -57,31 +57,15 @@ int LargestChannelDifference(const QImage& a, const QImage& b) {
 }
 
 QByteArray GreyscaleJpeg(int w, int h) {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = static_cast<JDIMENSION>(w);
-    info.image_height = static_cast<JDIMENSION>(h);
-    info.input_components = 1;
-    info.in_color_space = JCS_GRAYSCALE;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<unsigned char> row(static_cast<size_t>(w));
-    for (int x = 0; x < w; ++x) {
-        row[static_cast<size_t>(x)] = static_cast<unsigned char>(x * 255 / std::max(1, w - 1));
+    QImage ramp = festoon::MakeBitmap(w, h);
+    for (int y = 0; y < h; ++y) {
+        uchar* row = ramp.scanLine(y);
+        for (int x = 0; x < w; ++x) {
+            std::fill_n(row + x * 3, 3, static_cast<uchar>(x * 255 / std::max(1, w - 1)));
+        }
     }
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW rowPointer = row.data();
-        jpeg_write_scanlines(&info, &rowPointer, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    QByteArray bytes(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
-    std::free(buffer);
-    return bytes;
+    festoon::testing::JpegVariant greyscale;
+    greyscale.quality = 95;
+    greyscale.greyscale = true;
+    return festoon::testing::EncodeJpegVariant(ramp, greyscale);
 }

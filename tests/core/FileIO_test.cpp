@@ -128,3 +128,13 @@ TEST_F(FileIOTest, FailedWriteLeavesTheExistingFileIntactAndNoTemporaryFile) {
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("keep.bmp")});
 }
+
+TEST_F(FileIOTest, FileLargerThanAnyPictureIsRefusedBeforeReading) {
+    const QString huge = path(QStringLiteral("huge.bin"));
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(3LL * 1024 * 1024 * 1024)); // sparse: nothing is written
+    file.close();
+    EXPECT_EQ(ReadFailure(huge),
+              QStringLiteral("The file %1 is too large to be a picture (3.0 GB)").arg(huge));
+}

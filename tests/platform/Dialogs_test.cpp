@@ -115,8 +115,11 @@ TEST(PicturePreview, ShowsAPictureOrNoPreview) {
     folder.writeBytes(QStringLiteral("broken.jpg"), QByteArray("not a picture"));
     PicturePreview preview;
     preview.showPicture(folder.file(QStringLiteral("photo.jpg")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !preview.Decoding(); }));
     EXPECT_FALSE(preview.pixmap().isNull());
+    EXPECT_EQ(preview.toolTip(), QStringLiteral("64 x 32"));
     preview.showPicture(folder.file(QStringLiteral("broken.jpg")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !preview.Decoding(); }));
     EXPECT_TRUE(preview.pixmap().isNull());
     EXPECT_EQ(preview.text(), QStringLiteral("No preview"));
     preview.showPicture(folder.path());

@@ -6,6 +6,7 @@
 #include "catalogs/PaletteWindow.h"
 #include "controls/ImgBtn.h"
 #include "platform/Dialogs.h"
+#include "platform/PictureLoading.h"
 #include "tests/catalogs/CatalogTestSupport.h"
 
 #include <QTest>
@@ -33,10 +34,11 @@ class ShownWindowTest : public CatalogTest {
 
     static void Click(TImgBtn* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-    // Presses the button and picks the file in the open dialog it shows.
+    // Presses the button, picks the file in the open dialog it shows, and waits until it has loaded.
     void Choose(TImgBtn* button, const QString& relative) {
         festoon::DialogScript::AnswerOpen(folder.file(relative));
         Click(button);
+        EXPECT_TRUE(window->Loading().WaitUntilIdle()) << "a picture is still loading";
     }
 
     // Places a solid object of `size` with a white mask as the palettes place artwork: at 10, 10 in the
