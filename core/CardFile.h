@@ -6,16 +6,33 @@
 #include "core/Composition.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
+#include <mutex>
 
 namespace festoon {
 
-// The card as an OpenRaster file. Reading it back gives a card equal to this one. Throws PlatformError
-// for a card without a canvas, or when a picture cannot be encoded.
-[[nodiscard]] QByteArray EncodeCardFile(const Composition& card);
+// Writes cards again and again, as saving while a card is made does: it keeps the PNGs of the last card
+// it wrote, by the pictures they came from, and encodes only what changed since. Several threads may
+// use one writer at once.
+class CardFileWriter {
+  public:
+    // The card as an OpenRaster file. Reading it back gives a card equal to this one. Throws
+    // PlatformError for a card without a canvas, or when a picture cannot be encoded.
+    [[nodiscard]] QByteArray Encode(const Composition& card);
+    // Writes the card file to path, replacing an existing file only once the new one is complete. Throws
+    // PlatformError as Encode does, or PlatformError::CannotCreate(path).
+    void Write(const Composition& card, const QString& path);
 
-// Writes the card file to path, replacing an existing file only once the new one is complete. Throws
-// PlatformError::CannotCreate(path).
+  private:
+    [[nodiscard]] QByteArray EncodeCard(const Composition& card);
+
+    std::mutex keptLock_;
+    QHash<QString, QByteArray> kept_;
+};
+
+// The same, once, without keeping anything.
+[[nodiscard]] QByteArray EncodeCardFile(const Composition& card);
 void WriteCardFile(const Composition& card, const QString& path);
 
 // The card an OpenRaster file holds: one written by this program exactly as it was saved; one from a

@@ -1,10 +1,12 @@
 // Writing a card file: every picture is encoded as PNG on the machine's cores, each distinct picture
-// once however many objects share it; the archive is then put together with the mimetype first and
-// stored, as OpenRaster asks, and the PNGs stored since they are compressed already.
+// once however many objects share it, and none that the writer encoded for the previous card; the
+// archive is then put together with the mimetype first and stored, as OpenRaster asks, and the PNGs
+// stored since they are compressed already.
 #include "core/CardFile.h"
 
 #include "core/CardFileFormat.h"
 #include "core/CardRendering.h"
+#include "core/CardStack.h"
 #include "core/FileIO.h"
 #include "core/ObjectAlpha.h"
 #include "core/ParallelTasks.h"
@@ -12,8 +14,6 @@
 #include "core/PngCodec.h"
 #include "core/ZipWriter.h"
 
-#include <QHash>
-#include <QXmlStreamWriter>
 #include <algorithm>
 #include <functional>
 #include <numeric>
@@ -30,11 +30,18 @@ struct PngEntry {
     QString name;
     std::function<QImage()> picture;
     qint64 pixels = 0; // the largest are started first
+    // What the PNG depends on, for finding it among those of the previous card; empty when it is new
+    // every time.
+    QString key;
     QByteArray png;
 };
 
 qint64 Pixels(QSize size) {
     return static_cast<qint64>(size.width()) * size.height();
+}
+
+QString PictureKey(const QImage& picture) {
+    return QStringLiteral("picture %1").arg(picture.cacheKey());
 }
 
 // The card's own pictures, under festoon/, each added once however many times the card uses it.
@@ -52,7 +59,8 @@ class OwnPictures {
         }
         const QString name = PictureEntry(static_cast<int>(byKey_.size()) + 1);
         byKey_.insert(picture.cacheKey(), name);
-        entries_.append({name, [picture] { return picture; }, Pixels(picture.size()), {}});
+        entries_.append(
+            {name, [picture] { return picture; }, Pixels(picture.size()), PictureKey(picture), {}});
         return name;
     }
 
@@ -80,47 +88,41 @@ struct ShownLayer {
     QString entry;
 };
 
-class StackWriter {
-  public:
-    explicit StackWriter(const Composition& card) : xml_(&bytes_) {
-        xml_.setAutoFormatting(true);
-        xml_.writeStartDocument();
-        xml_.writeNamespace(kNamespace, kNamespacePrefix);
-        xml_.writeStartElement(QStringLiteral("image"));
-        xml_.writeAttribute(QStringLiteral("version"), QStringLiteral("0.0.5"));
-        xml_.writeAttribute(QStringLiteral("w"), QString::number(card.CanvasSize().width()));
-        xml_.writeAttribute(QStringLiteral("h"), QString::number(card.CanvasSize().height()));
+// Adds the PNG of each object as painting programs see it, and says where it lies.
+QList<ShownLayer> AddShownObjects(const Composition& card, QList<PngEntry>& entries) {
+    const QRect canvas(QPoint(0, 0), card.CanvasSize());
+    QList<ShownLayer> shown;
+    bool emptyAdded = false;
+    for (const Layer& layer : card.Layers()) {
+        const QRect part = layer.bounds.intersected(canvas);
+        if (part.isEmpty()) {
+            shown.append({QPoint(0, 0), kEmptyEntry});
+            if (!std::exchange(emptyAdded, true)) {
+                entries.append({kEmptyEntry, [] { return TransparentPixel(); }, 1, kEmptyEntry, {}});
+            }
+            continue;
+        }
+        const QRect b = layer.bounds;
+        const QString key = QStringLiteral("object %1 %2 %3 %4 %5 %6 %7 %8")
+                                .arg(layer.picture.cacheKey())
+                                .arg(layer.mask.cacheKey())
+                                .arg(b.x())
+                                .arg(b.y())
+                                .arg(b.width())
+                                .arg(b.height())
+                                .arg(canvas.width())
+                                .arg(canvas.height());
+        shown.append({part.topLeft(), ObjectEntry(layer.slot)});
+        entries.append({ObjectEntry(layer.slot),
+                        [&card, &layer] { return ObjectWithAlpha(layer, card.CanvasSize()); },
+                        Pixels(part.size()),
+                        key,
+                        {}});
     }
+    return shown;
+}
 
-    void Own(const QString& name, const QString& value) { xml_.writeAttribute(kNamespace, name, value); }
-    void Own(const QString& name, int value) { Own(name, QString::number(value)); }
-
-    // Opens the stack once the <image> element has all its attributes.
-    void StartStack() { xml_.writeStartElement(QStringLiteral("stack")); }
-
-    void StartLayer(const QString& name, const QString& src, QPoint position) {
-        xml_.writeStartElement(QStringLiteral("layer"));
-        xml_.writeAttribute(QStringLiteral("name"), name);
-        xml_.writeAttribute(QStringLiteral("src"), src);
-        xml_.writeAttribute(QStringLiteral("x"), QString::number(position.x()));
-        xml_.writeAttribute(QStringLiteral("y"), QString::number(position.y()));
-        xml_.writeAttribute(QStringLiteral("opacity"), QStringLiteral("1.000"));
-        xml_.writeAttribute(QStringLiteral("visibility"), QStringLiteral("visible"));
-        xml_.writeAttribute(QStringLiteral("composite-op"), QStringLiteral("svg:src-over"));
-    }
-    void EndLayer() { xml_.writeEndElement(); }
-
-    QByteArray Finish() {
-        xml_.writeEndDocument();
-        return bytes_;
-    }
-
-  private:
-    QByteArray bytes_;
-    QXmlStreamWriter xml_;
-};
-
-void WriteCardAttributes(StackWriter& stack, const Composition& card, OwnPictures& own) {
+void WriteCardAttributes(CardStackWriter& stack, const Composition& card, OwnPictures& own) {
     stack.Own(kVersionAttribute, kVersion);
     stack.Own(kSelectedSlotAttribute, card.SelectedSlot());
     stack.Own(kSelectionMarkedAttribute,
@@ -137,7 +139,7 @@ void WriteCardAttributes(StackWriter& stack, const Composition& card, OwnPicture
     }
 }
 
-void WriteObjectLayer(StackWriter& stack, const Layer& layer, const ShownLayer& shown, OwnPictures& own) {
+void WriteObjectLayer(CardStackWriter& stack, const Layer& layer, const ShownLayer& shown, OwnPictures& own) {
     stack.StartLayer(layer.name, shown.entry, shown.position);
     stack.Own(kSlotAttribute, layer.slot);
     stack.Own(kXAttribute, layer.bounds.x());
@@ -150,53 +152,10 @@ void WriteObjectLayer(StackWriter& stack, const Layer& layer, const ShownLayer& 
     stack.EndLayer();
 }
 
-// Adds the PNG of each object as painting programs see it, and says where it lies.
-QList<ShownLayer> AddShownObjects(const Composition& card, QList<PngEntry>& entries) {
-    const QRect canvas(QPoint(0, 0), card.CanvasSize());
-    QList<ShownLayer> shown;
-    bool emptyAdded = false;
-    for (const Layer& layer : card.Layers()) {
-        const QRect part = layer.bounds.intersected(canvas);
-        if (part.isEmpty()) {
-            shown.append({QPoint(0, 0), kEmptyEntry});
-            if (!std::exchange(emptyAdded, true)) {
-                entries.append({kEmptyEntry, [] { return TransparentPixel(); }, 1, {}});
-            }
-            continue;
-        }
-        shown.append({part.topLeft(), ObjectEntry(layer.slot)});
-        entries.append({ObjectEntry(layer.slot),
-                        [&card, &layer] { return ObjectWithAlpha(layer, card.CanvasSize()); },
-                        Pixels(part.size()),
-                        {}});
-    }
-    return shown;
-}
-
-void EncodeAll(QList<PngEntry>& entries) {
-    std::vector<int> order(static_cast<size_t>(entries.size()));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return entries[a].pixels > entries[b].pixels; });
-    RunTasks(static_cast<int>(order.size()), WorkerCount(), [&](int index, int) {
-        PngEntry& entry = entries[order[static_cast<size_t>(index)]];
-        entry.png = EncodePng(entry.picture());
-    });
-}
-
-QByteArray EncodeCard(const Composition& card) {
-    if (card.CanvasSize().isEmpty()) {
-        throw PlatformError(QStringLiteral("there is no card to save"));
-    }
-    QList<PngEntry> entries;
-    entries.append({kBackdropEntry, [&card] { return card.Backdrop(); }, Pixels(card.CanvasSize()), {}});
-    const QList<ShownLayer> shown = AddShownObjects(card, entries);
-    const QImage merged = CardPicture(card);
-    entries.append({kMergedEntry, [merged] { return merged; }, Pixels(merged.size()), {}});
-    entries.append({kThumbnailEntry, [merged] { return Thumbnail(merged); }, Pixels(merged.size()) / 4, {}});
-
+// stack.xml, adding the card's own pictures to the entries as they are named.
+QByteArray CardStackXml(const Composition& card, const QList<ShownLayer>& shown, QList<PngEntry>& entries) {
     OwnPictures own(entries);
-    StackWriter stack(card);
+    CardStackWriter stack(card.CanvasSize());
     WriteCardAttributes(stack, card, own);
     stack.StartStack();
     const QList<Layer>& layers = card.Layers();
@@ -206,9 +165,63 @@ QByteArray EncodeCard(const Composition& card) {
     stack.StartLayer(QStringLiteral("Backdrop"), kBackdropEntry, QPoint(0, 0));
     stack.Own(kBackdropAttribute, QStringLiteral("true"));
     stack.EndLayer();
-    const QByteArray stackXml = stack.Finish();
+    return stack.Finish();
+}
 
-    EncodeAll(entries);
+void EncodeMissing(QList<PngEntry>& entries) {
+    std::vector<int> order;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (entries[i].png.isNull()) {
+            order.push_back(static_cast<int>(i));
+        }
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return entries[a].pixels > entries[b].pixels; });
+    RunTasks(static_cast<int>(order.size()), WorkerCount(), [&](int index, int) {
+        PngEntry& entry = entries[order[static_cast<size_t>(index)]];
+        entry.png = EncodePng(entry.picture());
+    });
+}
+
+} // namespace
+
+QByteArray CardFileWriter::EncodeCard(const Composition& card) {
+    if (card.CanvasSize().isEmpty()) {
+        throw PlatformError(QStringLiteral("there is no card to save"));
+    }
+    QList<PngEntry> entries;
+    entries.append({kBackdropEntry,
+                    [&card] { return card.Backdrop(); },
+                    Pixels(card.CanvasSize()),
+                    PictureKey(card.Backdrop()),
+                    {}});
+    const QList<ShownLayer> shown = AddShownObjects(card, entries);
+    const QImage merged = CardPicture(card);
+    entries.append({kMergedEntry, [merged] { return merged; }, Pixels(merged.size()), {}, {}});
+    entries.append(
+        {kThumbnailEntry, [merged] { return Thumbnail(merged); }, Pixels(merged.size()) / 4, {}, {}});
+    const QByteArray stackXml = CardStackXml(card, shown, entries);
+
+    {
+        const std::lock_guard lock(keptLock_);
+        for (PngEntry& entry : entries) {
+            if (!entry.key.isEmpty()) {
+                entry.png = kept_.value(entry.key);
+            }
+        }
+    }
+    EncodeMissing(entries);
+    QHash<QString, QByteArray> kept;
+    for (const PngEntry& entry : entries) {
+        if (!entry.key.isEmpty()) {
+            kept.insert(entry.key, entry.png);
+        }
+    }
+    {
+        const std::lock_guard lock(keptLock_);
+        kept_ = std::move(kept);
+    }
+
     ZipWriter zip;
     zip.Add(kMimeTypeEntry, kMimeType, ZipWriter::Compression::Store);
     zip.Add(kStackEntry, stackXml, ZipWriter::Compression::Deflate);
@@ -218,9 +231,7 @@ QByteArray EncodeCard(const Composition& card) {
     return zip.Finish();
 }
 
-} // namespace
-
-QByteArray EncodeCardFile(const Composition& card) {
+QByteArray CardFileWriter::Encode(const Composition& card) {
     try {
         return EncodeCard(card);
     } catch (const PlatformError& error) {
@@ -230,8 +241,16 @@ QByteArray EncodeCardFile(const Composition& card) {
     }
 }
 
+void CardFileWriter::Write(const Composition& card, const QString& path) {
+    WriteFileReplacing(path, Encode(card));
+}
+
+QByteArray EncodeCardFile(const Composition& card) {
+    return CardFileWriter().Encode(card);
+}
+
 void WriteCardFile(const Composition& card, const QString& path) {
-    WriteFileReplacing(path, EncodeCardFile(card));
+    CardFileWriter().Write(card, path);
 }
 
 } // namespace festoon

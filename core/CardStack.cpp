@@ -1,5 +1,5 @@
-// Reading stack.xml with Qt's streaming XML reader: no entity or file is ever fetched, and the counts of
-// layers and of nested stacks are bounded.
+// stack.xml through Qt's streaming XML reader and writer. Reading fetches no entity or file, and bounds the
+// counts of layers and of nested stacks.
 #include "core/CardStack.h"
 
 #include "core/CardFileFormat.h"
@@ -144,6 +144,44 @@ CardStack ParseCardStack(const QByteArray& xml) {
                           .arg(reader.errorString()));
     }
     return stack;
+}
+
+CardStackWriter::CardStackWriter(QSize size) : xml_(&bytes_) {
+    xml_.setAutoFormatting(true);
+    xml_.writeStartDocument();
+    xml_.writeNamespace(kNamespace, kNamespacePrefix);
+    xml_.writeStartElement(QStringLiteral("image"));
+    xml_.writeAttribute(QStringLiteral("version"), QStringLiteral("0.0.5"));
+    xml_.writeAttribute(QStringLiteral("w"), QString::number(size.width()));
+    xml_.writeAttribute(QStringLiteral("h"), QString::number(size.height()));
+}
+
+void CardStackWriter::Own(const QString& name, const QString& value) {
+    xml_.writeAttribute(kNamespace, name, value);
+}
+
+void CardStackWriter::StartStack() {
+    xml_.writeStartElement(QStringLiteral("stack"));
+}
+
+void CardStackWriter::StartLayer(const QString& name, const QString& src, QPoint position) {
+    xml_.writeStartElement(QStringLiteral("layer"));
+    xml_.writeAttribute(QStringLiteral("name"), name);
+    xml_.writeAttribute(QStringLiteral("src"), src);
+    xml_.writeAttribute(QStringLiteral("x"), QString::number(position.x()));
+    xml_.writeAttribute(QStringLiteral("y"), QString::number(position.y()));
+    xml_.writeAttribute(QStringLiteral("opacity"), QStringLiteral("1.000"));
+    xml_.writeAttribute(QStringLiteral("visibility"), QStringLiteral("visible"));
+    xml_.writeAttribute(QStringLiteral("composite-op"), QStringLiteral("svg:src-over"));
+}
+
+void CardStackWriter::EndLayer() {
+    xml_.writeEndElement();
+}
+
+QByteArray CardStackWriter::Finish() {
+    xml_.writeEndDocument();
+    return bytes_;
 }
 
 } // namespace festoon

@@ -1,4 +1,4 @@
-// stack.xml of an OpenRaster file as a list of layers, nested stacks flattened.
+// stack.xml of an OpenRaster file: read as a list of layers, nested stacks flattened; written as one stack.
 #pragma once
 
 #include <QByteArray>
@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <QXmlStreamWriter>
 
 namespace festoon {
 
@@ -31,5 +32,23 @@ struct CardStack {
 // Reads stack.xml: an <image> with a positive size holding stacks of layers, each with a source. Elements
 // of other namespaces and of other kinds are passed over. Throws PlatformError naming what is wrong.
 [[nodiscard]] CardStack ParseCardStack(const QByteArray& xml);
+
+// Writes stack.xml: an <image> of the given size holding one stack of layers, the topmost first. Attributes
+// in the program's namespace may be added to the <image> before the stack starts, and to each layer.
+class CardStackWriter {
+  public:
+    explicit CardStackWriter(QSize size);
+    void Own(const QString& name, const QString& value);
+    void Own(const QString& name, int value) { Own(name, QString::number(value)); }
+    void StartStack();
+    // A visible, fully opaque layer blended normally.
+    void StartLayer(const QString& name, const QString& src, QPoint position);
+    void EndLayer();
+    [[nodiscard]] QByteArray Finish();
+
+  private:
+    QByteArray bytes_;
+    QXmlStreamWriter xml_;
+};
 
 } // namespace festoon

@@ -9,9 +9,9 @@
 
 namespace festoon {
 
-// A lossless PNG of the picture, compressed at the fastest level: a 24-bit bitmap whose pixels are all
-// grey becomes a grey PNG, any other 24-bit bitmap an RGB one, a picture with alpha an RGBA one. Throws
-// PlatformError when the picture cannot be encoded.
+// A lossless PNG of the picture, its rows filtered but not compressed, for speed: a 24-bit bitmap whose
+// pixels are all grey becomes a grey PNG, any other 24-bit bitmap an RGB one, a picture with alpha an RGBA
+// one. Throws PlatformError when the picture cannot be encoded.
 [[nodiscard]] QByteArray EncodePng(const QImage& picture);
 
 // How many pixels the pictures of one file may decode to in all; shared by the threads that decode them.

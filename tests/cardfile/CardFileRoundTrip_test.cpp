@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -74,6 +75,25 @@ TEST(CardFileRoundTripTest, APictureSharedByObjectsIsStoredOnceAndSharedAgainWhe
     EXPECT_EQ(own.size(), 2); // the picture and the mask; the clean backdrop is the backdrop's layer
     const Composition read = festoon::DecodeCardFile(file);
     EXPECT_EQ(read.Layers()[0].picture.constBits(), read.Layers()[2].picture.constBits());
+}
+
+TEST(CardFileRoundTripTest, AWriterThatKeepsThePngsOfTheLastCardWritesWhatAFreshOneWrites) {
+    festoon::CardFileWriter writer;
+    Composition card = RichCard();
+    const std::function<void(Composition&)> edits[] = {
+        [](Composition& c) { c.SetBounds(c.TopLayer()->slot, QRect(3, 4, 50, 60)); },
+        [](Composition& c) { c.SetBounds(c.TopLayer()->slot, QRect(3, 4, 51, 60)); },
+        [](Composition& c) { c.MaskPhoto(GreyNoise(9, 9, 40)); },
+        [](Composition& c) { c.SelectAndRaise(4); },
+        [](Composition& c) { c.DeleteTop(); },
+        [](Composition& c) { c.RemoveFrame(); },
+        [](Composition& c) { c.SetBackdrop(NoisePicture(5, 5, 41)); },
+    };
+    for (const auto& edit : edits) {
+        (void)writer.Encode(card);
+        edit(card);
+        EXPECT_EQ(writer.Encode(card), festoon::EncodeCardFile(card));
+    }
 }
 
 TEST(CardFileRoundTripTest, AFileOnDiskIsReplacedWholeAndAFailedWriteLeavesNothing) {
