@@ -17,6 +17,10 @@ namespace festoon {
 // use one writer at once.
 class CardFileWriter {
   public:
+    // Encodes on `workers` threads, the caller's among them; 0 for one per core. Writing in the
+    // background while a window stays responsive is best done on one.
+    explicit CardFileWriter(int workers = 0) : workers_(workers) {}
+
     // The card as an OpenRaster file. Reading it back gives a card equal to this one. Throws
     // PlatformError for a card without a canvas, or when a picture cannot be encoded.
     [[nodiscard]] QByteArray Encode(const Composition& card);
@@ -27,6 +31,7 @@ class CardFileWriter {
   private:
     [[nodiscard]] QByteArray EncodeCard(const Composition& card);
 
+    int workers_;
     std::mutex keptLock_;
     QHash<QString, QByteArray> kept_;
 };

@@ -168,7 +168,7 @@ QByteArray CardStackXml(const Composition& card, const QList<ShownLayer>& shown,
     return stack.Finish();
 }
 
-void EncodeMissing(QList<PngEntry>& entries) {
+void EncodeMissing(QList<PngEntry>& entries, int workers) {
     std::vector<int> order;
     for (qsizetype i = 0; i < entries.size(); ++i) {
         if (entries[i].png.isNull()) {
@@ -177,7 +177,7 @@ void EncodeMissing(QList<PngEntry>& entries) {
     }
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return entries[a].pixels > entries[b].pixels; });
-    RunTasks(static_cast<int>(order.size()), WorkerCount(), [&](int index, int) {
+    RunTasks(static_cast<int>(order.size()), workers > 0 ? workers : WorkerCount(), [&](int index, int) {
         PngEntry& entry = entries[order[static_cast<size_t>(index)]];
         entry.png = EncodePng(entry.picture());
     });
@@ -210,7 +210,7 @@ QByteArray CardFileWriter::EncodeCard(const Composition& card) {
             }
         }
     }
-    EncodeMissing(entries);
+    EncodeMissing(entries, workers_);
     QHash<QString, QByteArray> kept;
     for (const PngEntry& entry : entries) {
         if (!entry.key.isEmpty()) {

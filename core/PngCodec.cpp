@@ -18,9 +18,10 @@ constexpr int kPngQuality = 100;
 const QByteArray kPngSignature = QByteArrayLiteral("\x89PNG\r\n\x1a\n");
 
 bool AllGrey(const QImage& bitmap) {
-    for (int y = 0; y < bitmap.height(); ++y) {
+    const int w = bitmap.width(), h = bitmap.height();
+    for (int y = 0; y < h; ++y) {
         const uchar* pixel = bitmap.constScanLine(y);
-        for (int x = 0; x < bitmap.width(); ++x, pixel += 3) {
+        for (int x = 0; x < w; ++x, pixel += 3) {
             if (pixel[0] != pixel[1] || pixel[1] != pixel[2]) {
                 return false;
             }
@@ -31,11 +32,12 @@ bool AllGrey(const QImage& bitmap) {
 
 // One channel of a grey 24-bit bitmap, byte for byte (Qt's own conversion would weigh the channels).
 QImage GreyChannel(const QImage& bitmap) {
-    QImage grey(bitmap.size(), QImage::Format_Grayscale8);
-    for (int y = 0; y < bitmap.height(); ++y) {
+    const int w = bitmap.width(), h = bitmap.height();
+    QImage grey(w, h, QImage::Format_Grayscale8);
+    for (int y = 0; y < h; ++y) {
         const uchar* pixel = bitmap.constScanLine(y);
         uchar* out = grey.scanLine(y);
-        for (int x = 0; x < bitmap.width(); ++x, pixel += 3) {
+        for (int x = 0; x < w; ++x, pixel += 3) {
             out[x] = pixel[0];
         }
     }
