@@ -13,8 +13,8 @@
 namespace festoon {
 
 // Writes cards again and again, as saving while a card is made does: it keeps the PNGs of the last card
-// it wrote, by the pictures they came from, and encodes only what changed since. Several threads may
-// use one writer at once.
+// it wrote (up to 256 MB of them), by the pictures they came from, and encodes only what changed since.
+// Several threads may use one writer at once.
 class CardFileWriter {
   public:
     // Encodes on `workers` threads, the caller's among them; 0 for one per core. Writing in the

@@ -25,6 +25,9 @@ namespace {
 
 using namespace cardfile;
 
+// How much of the last card's PNGs a writer keeps at most.
+constexpr qint64 kKeptBytes = 256LL * 1024 * 1024;
+
 // One PNG of the archive; its picture is made (rendered or scaled) and encoded on a worker thread.
 struct PngEntry {
     QString name;
@@ -183,6 +186,28 @@ void EncodeMissing(QList<PngEntry>& entries, int workers) {
     });
 }
 
+// The PNGs worth keeping for the next card, the largest first, within kKeptBytes: encoding takes time
+// in proportion to the bytes, and so all of them save the same time for the memory they hold.
+QHash<QString, QByteArray> PngsToKeep(const QList<PngEntry>& entries) {
+    std::vector<const PngEntry*> largestFirst;
+    for (const PngEntry& entry : entries) {
+        if (!entry.key.isEmpty()) {
+            largestFirst.push_back(&entry);
+        }
+    }
+    std::stable_sort(largestFirst.begin(), largestFirst.end(),
+                     [](const PngEntry* a, const PngEntry* b) { return a->png.size() > b->png.size(); });
+    QHash<QString, QByteArray> kept;
+    qint64 bytes = 0;
+    for (const PngEntry* entry : largestFirst) {
+        if (bytes + entry->png.size() <= kKeptBytes) {
+            bytes += entry->png.size();
+            kept.insert(entry->key, entry->png);
+        }
+    }
+    return kept;
+}
+
 } // namespace
 
 QByteArray CardFileWriter::EncodeCard(const Composition& card) {
@@ -211,12 +236,7 @@ QByteArray CardFileWriter::EncodeCard(const Composition& card) {
         }
     }
     EncodeMissing(entries, workers_);
-    QHash<QString, QByteArray> kept;
-    for (const PngEntry& entry : entries) {
-        if (!entry.key.isEmpty()) {
-            kept.insert(entry.key, entry.png);
-        }
-    }
+    QHash<QString, QByteArray> kept = PngsToKeep(entries);
     {
         const std::lock_guard lock(keptLock_);
         kept_ = std::move(kept);
