@@ -87,7 +87,7 @@ int Composition::PlacePhoto(const QImage& photo, const QImage& defaultMask) {
     layer.name = QStringLiteral("man") + QString::number(layer.slot);
     layer.bounds = QRect(kPhotoPosition, PhotoDisplaySize(source));
     layer.picture = StretchBitmap(photo, source.width(), source.height());
-    layer.mask = defaultMask;
+    layer.mask = ToBitmap24(defaultMask);
     return Place(std::move(layer));
 }
 
@@ -106,8 +106,8 @@ int Composition::PlaceObject(const QRect& bounds, const QImage& picture, const Q
     Layer layer;
     layer.slot = FirstFreeSlot();
     layer.bounds = bounds;
-    layer.picture = picture;
-    layer.mask = mask;
+    layer.picture = ToBitmap24(picture);
+    layer.mask = ToBitmap24(mask);
     return Place(std::move(layer));
 }
 
@@ -159,7 +159,7 @@ bool Composition::DeleteTop() {
 bool Composition::MaskPhoto(const QImage& mask) {
     for (qsizetype i = layers_.size() - 1; i >= 0; --i) {
         if (layers_[i].name.contains(QStringLiteral("man"))) {
-            layers_[i].mask = mask;
+            layers_[i].mask = ToBitmap24(mask);
             Recompose();
             return true;
         }
@@ -176,7 +176,7 @@ void Composition::SetBackdrop(const QImage& picture) {
 
 void Composition::LayFrame(const QImage& picture, const QImage& mask) {
     backdrop_ = FramedBackdrop(cleanBackdrop_, picture, mask, canvasSize_);
-    frame_ = Frame{picture, mask};
+    frame_ = Frame{ToBitmap24(picture), ToBitmap24(mask)};
     Recompose();
 }
 

@@ -22,11 +22,16 @@ struct Frame {
     friend bool operator==(const Frame&, const Frame&) = default;
 };
 
+struct CompositionParts;
+
 class Composition {
   public:
     static constexpr int kSlotCount = 50;
 
     Composition() = default;
+    // A card rebuilt from everything it holds, as a card file keeps it. The parts must describe a card the
+    // operations below could have made: throws std::invalid_argument naming the first rule broken.
+    [[nodiscard]] static Composition FromParts(CompositionParts parts);
     // An empty card on a canvas of `canvasSize` whose backdrop is `backdrop`, at any size; it is kept
     // stretched over the canvas, and the clean backdrop is the same picture.
     Composition(QSize canvasSize, const QImage& backdrop);
@@ -38,6 +43,7 @@ class Composition {
     // The backdrop as last chosen, without a frame.
     [[nodiscard]] const QImage& CleanBackdrop() const { return cleanBackdrop_; }
     [[nodiscard]] const std::optional<Frame>& LaidFrame() const { return frame_; }
+    // Every picture the card holds is a 24-bit bitmap (or null).
     // The objects from the bottom layer to the topmost.
     [[nodiscard]] const QList<Layer>& Layers() const { return layers_; }
     [[nodiscard]] bool IsEmpty() const { return layers_.isEmpty(); }
@@ -114,6 +120,18 @@ class Composition {
     std::array<QString, kSlotCount + 1> slotNames_; // index 0 unused
     int selectedSlot_ = 0;
     bool selectionMarked_ = false;
+};
+
+// Everything a card holds, the objects from the bottom layer to the topmost; slotNames[i] names slot i + 1.
+struct CompositionParts {
+    QSize canvasSize;
+    QImage backdrop;
+    QImage cleanBackdrop;
+    std::optional<Frame> frame;
+    QList<Layer> layers;
+    std::array<QString, Composition::kSlotCount> slotNames;
+    int selectedSlot = 0;
+    bool selectionMarked = false;
 };
 
 } // namespace festoon

@@ -1,12 +1,17 @@
-// Writes seed corpora for the fuzz targets: small valid JPEG, BMP and artwork files of several kinds,
-// reaching the decoders' harder paths (progressive, greyscale, CMYK, 4:4:4, restart markers; run-length,
-// bit-field, top-down, OS/2 and paletted bitmaps) and a small scan bomb.
-// Usage: fuzz_make_seeds <folder>; creates <folder>/jpeg, <folder>/bmp, <folder>/artwork and
-// <folder>/preview (the JPEG and BMP seeds together).
+// Writes seed corpora for the fuzz targets: small valid JPEG, BMP, artwork and card files of several
+// kinds, reaching the decoders' harder paths (progressive, greyscale, CMYK, 4:4:4, restart markers;
+// run-length, bit-field, top-down, OS/2 and paletted bitmaps), a small scan bomb, and cards of the
+// program's own and of a painting program.
+// Usage: fuzz_make_seeds <folder>; creates <folder>/jpeg, <folder>/bmp, <folder>/artwork,
+// <folder>/preview (the JPEG and BMP seeds together) and <folder>/card.
 #include "core/Bitmap.h"
 #include "core/BmpCodec.h"
+#include "core/CardFile.h"
+#include "core/CardFileFormat.h"
 #include "core/JpegCodec.h"
 #include "tests/support/PictureVariants.h"
+#include "core/PngCodec.h"
+#include "core/ZipWriter.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -96,6 +101,42 @@ bool WriteBmpVariants(const QDir& root) {
     return ok;
 }
 
+// Small cards of the program's own: objects with their masks, a copy, a frame, a deleted slot, a drag.
+QList<QByteArray> OwnCards() {
+    festoon::Composition card(QSize(24, 16), Picture(6, 4, 1));
+    QList<QByteArray> cards{festoon::EncodeCardFile(card)};
+    card.PlaceObject(QRect(2, 2, 10, 6), Picture(5, 3, 2), Picture(4, 4, 3));
+    card.CopyTop();
+    cards.append(festoon::EncodeCardFile(card));
+    card.LayFrame(Picture(8, 8, 4), Picture(4, 4, 5));
+    card.PlaceObject(QRect(-4, 10, 12, 9), Picture(3, 3, 6), Picture(3, 3, 7));
+    card.DeleteTop();
+    card.SetBounds(card.SelectedSlot(), QRect(1, 1, 3, 3));
+    cards.append(festoon::EncodeCardFile(card));
+    return cards;
+}
+
+// An OpenRaster file as a painting program writes it: layers with alpha, one hidden, one in a stack.
+QByteArray ForeignCard() {
+    QImage leaf = Picture(6, 5, 8).convertToFormat(QImage::Format_ARGB32);
+    leaf.setPixel(1, 1, qRgba(10, 200, 30, 128));
+    const QByteArray stack =
+        "<?xml version='1.0' encoding='UTF-8'?>\n<image version=\"0.0.5\" w=\"20\" h=\"12\"><stack>"
+        "<layer src=\"data/leaf.png\" x=\"3\" y=\"2\" opacity=\"0.7\"/>"
+        "<layer src=\"data/leaf.png\" x=\"0\" y=\"0\" visibility=\"hidden\"/>"
+        "<stack x=\"1\" y=\"1\"><layer src=\"data/leaf.png\" x=\"8\" y=\"4\"/></stack>"
+        "<layer src=\"data/ground.png\" x=\"0\" y=\"0\"/></stack></image>\n";
+    festoon::ZipWriter zip;
+    zip.Add(festoon::cardfile::kMimeTypeEntry, festoon::cardfile::kMimeType,
+            festoon::ZipWriter::Compression::Store);
+    zip.Add(festoon::cardfile::kStackEntry, stack, festoon::ZipWriter::Compression::Deflate);
+    zip.Add(QStringLiteral("data/leaf.png"), festoon::EncodePng(leaf),
+            festoon::ZipWriter::Compression::Store);
+    zip.Add(QStringLiteral("data/ground.png"), festoon::EncodePng(Picture(20, 12, 9)),
+            festoon::ZipWriter::Compression::Deflate);
+    return zip.Finish();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -104,7 +145,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
-    for (const char* kind : {"jpeg", "bmp", "artwork", "preview"}) {
+    for (const char* kind : {"jpeg", "bmp", "artwork", "preview", "card"}) {
         root.mkpath(QLatin1String(kind));
     }
     const QSize sizes[] = {{1, 1}, {8, 8}, {17, 9}, {33, 48}, {64, 64}};
@@ -130,6 +171,11 @@ int main(int argc, char** argv) {
                          QtBmp(picture.convertToFormat(QImage::Format_ARGB32)));
     }
     ok = ok && WriteJpegVariants(root) && WriteBmpVariants(root);
+    QList<QByteArray> cards = OwnCards();
+    cards.append(ForeignCard());
+    for (qsizetype i = 0; i < cards.size(); ++i) {
+        ok = ok && Write(root.filePath(QStringLiteral("card/%1.ora").arg(i)), cards[i]);
+    }
     if (!ok) {
         std::fprintf(stderr, "cannot write the seeds into %s\n", argv[1]);
         return 1;

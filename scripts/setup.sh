@@ -5,11 +5,11 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
-  libjpeg62-turbo-dev
+  libjpeg62-turbo-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev libpixman-1-dev
   fonts-noto-color-emoji fonts-dejavu-core fontconfig
   fp-utils xchm xdg-utils
-  xvfb xauth x11-utils xdotool xclip imagemagick
+  xvfb xauth x11-utils xdotool xclip imagemagick python3-pil
   clang libclang-rt-14-dev clang-format
 )
 

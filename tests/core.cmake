@@ -10,6 +10,7 @@ festoon_add_tests(core_tests
     core/Composition_test.cpp
     core/CardRendering_test.cpp
     core/CardHistory_test.cpp
+    core/CompositionParts_test.cpp
   LIBS festoon_core festoon_references GTest::gtest_main)
 
 # The codecs and file reading, with pictures made by the tests; the frame blend.

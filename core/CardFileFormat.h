@@ -1,0 +1,65 @@
+// The layout of a card file, shared by its writer and its reader: an OpenRaster archive that painting
+// programs open as layers, whose stack.xml also carries, in a namespace of the program's own, everything
+// needed to rebuild the card exactly; the card's own pictures lie under festoon/.
+#pragma once
+
+#include "core/Bitmap.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace festoon::cardfile {
+
+inline const QString kNamespace = QStringLiteral("urn:festoon:card");
+inline const QString kNamespacePrefix = QStringLiteral("festoon");
+// Raised whenever the program's own attributes change meaning; a reader refuses a later version.
+constexpr int kVersion = 1;
+
+inline const QByteArray kMimeType = QByteArrayLiteral("image/openraster");
+inline const QString kMimeTypeEntry = QStringLiteral("mimetype");
+inline const QString kStackEntry = QStringLiteral("stack.xml");
+inline const QString kMergedEntry = QStringLiteral("mergedimage.png");
+inline const QString kThumbnailEntry = QStringLiteral("Thumbnails/thumbnail.png");
+inline const QString kBackdropEntry = QStringLiteral("data/backdrop.png");
+// A 1 x 1 transparent picture standing for objects with nothing on the canvas.
+inline const QString kEmptyEntry = QStringLiteral("data/empty.png");
+[[nodiscard]] inline QString ObjectEntry(int slot) {
+    return QStringLiteral("data/object-%1.png").arg(slot);
+}
+[[nodiscard]] inline QString PictureEntry(int number) {
+    return QStringLiteral("festoon/picture-%1.png").arg(number);
+}
+constexpr int kThumbnailSide = 256;
+
+// The program's attributes on <image>; kSlotName + N names slot N.
+inline const QString kVersionAttribute = QStringLiteral("version");
+inline const QString kSelectedSlotAttribute = QStringLiteral("selected-slot");
+inline const QString kSelectionMarkedAttribute = QStringLiteral("selection-marked");
+inline const QString kCleanBackdropAttribute = QStringLiteral("clean-backdrop");
+inline const QString kFramePictureAttribute = QStringLiteral("frame-picture");
+inline const QString kFrameMaskAttribute = QStringLiteral("frame-mask");
+inline const QString kSlotNameAttribute = QStringLiteral("slot-name-");
+// ... on the backdrop's <layer>.
+inline const QString kBackdropAttribute = QStringLiteral("backdrop");
+// ... on each object's <layer>; a picture attribute names an entry, or is empty for a null picture.
+inline const QString kSlotAttribute = QStringLiteral("slot");
+inline const QString kXAttribute = QStringLiteral("x");
+inline const QString kYAttribute = QStringLiteral("y");
+inline const QString kWidthAttribute = QStringLiteral("width");
+inline const QString kHeightAttribute = QStringLiteral("height");
+inline const QString kPictureAttribute = QStringLiteral("picture");
+inline const QString kMaskAttribute = QStringLiteral("mask");
+inline const QString kBlendPassesAttribute = QStringLiteral("blend-passes");
+
+// What a reader accepts. No PNG of a picture within the picture limits is larger than 4 bytes a pixel and
+// its row and block overhead; all the pictures of a card together, and the areas its objects cover, may
+// hold twice the largest picture; positions lie well inside what a rectangle can hold.
+constexpr qint64 kMaxStackBytes = 4 * 1024 * 1024;
+constexpr qint64 kMaxMimeTypeBytes = 256;
+constexpr qint64 kMaxPngBytes = kMaxPicturePixels * 4 + 64 * 1024 * 1024;
+constexpr qint64 kMaxCardPixels = 2 * kMaxPicturePixels;
+constexpr int kMaxStackLayers = 1024;
+constexpr int kMaxStackDepth = 64;
+constexpr int kMaxPosition = 1 << 24;
+
+} // namespace festoon::cardfile
