@@ -54,6 +54,7 @@ const CommandButton kCommandButtons[] = {
     {&TFormMain::BtnHelp, "Help", {26, 432, 80, 33}, &TFormMain::BtnHelpClick, true},
     {&TFormMain::BtnCopy, "Copy", {35, 80, 30, 30}, &TFormMain::BtnCopyClick, false},
     {&TFormMain::BtnDelete, "Delete", {69, 80, 30, 30}, &TFormMain::BtnDeleteClick, false},
+    {&TFormMain::OpenButton, "Open", {26, 464, 80, 33}, &TFormMain::OpenCardClick, true},
     {&TFormMain::UndoButton, "Undo", {35, 500, 30, 30}, &TFormMain::Undo, false},
     {&TFormMain::RedoButton, "Redo", {69, 500, 30, 30}, &TFormMain::Redo, false},
 };
@@ -64,7 +65,9 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
     setWindowTitle(QApplication::applicationDisplayName());
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     OpenDialog1.Filter = QStringLiteral("*.bmp *.jpg|*.bmp;*.jpg");
-    SaveDialog1.Filter = QStringLiteral("JPG Format (small file size)|*.jpg|BMP Format (high quality)|*.bmp");
+    SaveDialog1.Filter = QStringLiteral(
+        "JPG Format (small file size)|*.jpg|BMP Format (high quality)|*.bmp|Festoon card (*.ora)|*.ora");
+    OpenCardDialog.Filter = QStringLiteral("Festoon card (*.ora)|*.ora");
     CreateLayout();
     loading_ = std::make_unique<festoon::PictureLoading>(CanvasArea);
     FormCreate();
@@ -113,6 +116,7 @@ void TFormMain::CreateLayout() {
 
     CreateDeleteAction();
     CreateHistoryControls();
+    CreateCardKeys();
 }
 
 void TFormMain::CreateCommandButtons() {

@@ -54,6 +54,7 @@ class TFormMain : public QWidget, public CardActions {
     TImgBtn* BtnHelp = nullptr;
     TImgBtn* BtnCopy = nullptr;
     TImgBtn* BtnDelete = nullptr;
+    TImgBtn* OpenButton = nullptr; // opens a card file; below Help in the column
     TImgBtn* UndoButton = nullptr; // beside the column's foot, greyed while there is nothing to undo
     TImgBtn* RedoButton = nullptr;
     QFrame* Panel1 = nullptr;
@@ -64,8 +65,11 @@ class TFormMain : public QWidget, public CardActions {
     QAction* Action1 = nullptr;          // Delete key, application-wide
     QAction* UndoAction = nullptr;       // Ctrl+Z, application-wide
     QAction* RedoAction = nullptr;       // Ctrl+Shift+Z and Ctrl+Y, application-wide
+    QAction* SaveAction = nullptr;       // Ctrl+S, as the Save button
+    QAction* OpenAction = nullptr;       // Ctrl+O, as the Open button
     festoon::OpenPictureDialog OpenDialog1;
     festoon::SaveDialog SaveDialog1;
+    festoon::OpenPictureDialog OpenCardDialog;
 
     // --- the card ---
     [[nodiscard]] const festoon::Composition& Card() const { return card_; }
@@ -98,6 +102,11 @@ class TFormMain : public QWidget, public CardActions {
     void Redo();
     [[nodiscard]] const festoon::CardHistory& History() const { return history_; }
 
+    // Asks for a card file and opens it (Unit1Cards.cpp).
+    void OpenCardClick();
+    // Puts the card a file holds on the canvas, fitted to it, as one step that undo takes back; throws
+    // festoon::PlatformError, changing nothing, when the file cannot be read.
+    void OpenCardFile(const QString& path);
     // Puts another card on the canvas: an opened card, a card restored.
     void ReplaceCard(const festoon::Composition& card);
     // Places a new object with its mask at the given bounds, as the topmost, selected object.
@@ -146,6 +155,8 @@ class TFormMain : public QWidget, public CardActions {
     void closed();
     // The card changed: an edit, an undo or redo, another card put on the canvas.
     void cardChanged(const festoon::Composition& card);
+    // The card was saved as a card file: it is safe, nothing needs recovering.
+    void cardSaved();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -158,6 +169,7 @@ class TFormMain : public QWidget, public CardActions {
     void CreateCommandButtons();  // the image buttons of the column (Unit1.cpp)
     void CreateDeleteAction();    // the application-wide Delete key (Unit1.cpp)
     void CreateHistoryControls(); // undo and redo: their buttons and keys (Unit1History.cpp)
+    void CreateCardKeys();        // Ctrl+S and Ctrl+O (Unit1Cards.cpp)
     // Greys the undo and redo buttons and actions when there is nothing to undo or redo.
     void ShowHistoryState();
     // Undo and redo end a drag in progress, as deleting does: its band belongs to the card that was.

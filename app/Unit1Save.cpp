@@ -2,6 +2,7 @@
 // closing the main window.
 #include "app/Unit1.h"
 
+#include "core/CardFile.h"
 #include "core/PictureFile.h"
 #include "platform/Desktop.h"
 #include "platform/Paths.h"
@@ -10,11 +11,11 @@ namespace {
 
 constexpr int kJpegQuality = 85;
 constexpr int kBmpFilterIndex = 2;
+constexpr int kCardFilterIndex = 3;
 
 // The path a save writes to: the chosen format's extension is appended unless the path already contains
 // it anywhere, in exactly that letter case.
-QString SavePath(const QString& chosen, bool asBmp) {
-    const QString extension = asBmp ? QStringLiteral(".bmp") : QStringLiteral(".jpg");
+QString SavePath(const QString& chosen, const QString& extension) {
     return chosen.contains(extension) ? chosen : chosen + extension;
 }
 
@@ -30,10 +31,14 @@ void TFormMain::BtnSaveFuzhuClick() {
     const QImage output = festoon::CardPicture(card_);
     if (SaveDialog1.Execute(this)) {
         // A failed write throws here, before the canvas is cleared: ClearAfterSave stays set.
-        if (SaveDialog1.FilterIndex == kBmpFilterIndex) {
-            festoon::SaveBmpFile(output, SavePath(SaveDialog1.FileName, true));
+        if (SaveDialog1.FilterIndex == kCardFilterIndex) {
+            festoon::WriteCardFile(card_, SavePath(SaveDialog1.FileName, QStringLiteral(".ora")));
+            emit cardSaved();
+        } else if (SaveDialog1.FilterIndex == kBmpFilterIndex) {
+            festoon::SaveBmpFile(output, SavePath(SaveDialog1.FileName, QStringLiteral(".bmp")));
         } else {
-            festoon::SaveJpegFile(output, SavePath(SaveDialog1.FileName, false), kJpegQuality);
+            festoon::SaveJpegFile(output, SavePath(SaveDialog1.FileName, QStringLiteral(".jpg")),
+                                  kJpegQuality);
         }
     }
     if (ClearAfterSave) {

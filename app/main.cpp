@@ -1,5 +1,6 @@
 // Program entry: the single-instance guard, the application object, the windows in their creation
 // order, and the event loop.
+#include "app/CardRecovery.h"
 #include "app/Unit1.h"
 #include "catalogs/Palettes.h"
 #include "platform/Application.h"
@@ -30,7 +31,11 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(mainWindow.get(), &TFormMain::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     mainWindow->show();
+    // The card is kept recoverable from the first change on; one left by an earlier run is offered back.
+    CardRecovery recovery(*mainWindow, festoon::RecoveryFilePath());
+    recovery.OfferRecovery();
     const int exitCode = QApplication::exec();
+    recovery.Flush();
     DestroyPalettes();
     return exitCode;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/Bitmap.h"
+#include "core/PictureLimits.h"
 
 #include <QByteArray>
 #include <QString>

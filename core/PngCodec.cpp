@@ -2,6 +2,7 @@
 #include "core/PngCodec.h"
 
 #include "core/Bitmap.h"
+#include "core/PictureLimits.h"
 #include "core/PlatformError.h"
 
 #include <QBuffer>

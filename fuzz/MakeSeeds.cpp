@@ -9,9 +9,9 @@
 #include "core/CardFile.h"
 #include "core/CardFileFormat.h"
 #include "core/JpegCodec.h"
-#include "tests/support/PictureVariants.h"
 #include "core/PngCodec.h"
 #include "core/ZipWriter.h"
+#include "tests/support/PictureVariants.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -8,13 +8,13 @@ festoon_add_tests(cardfile_tests
     cardfile/CardFileLayers_test.cpp
     cardfile/ForeignCard_test.cpp
     cardfile/BadCardFiles_test.cpp
-  LIBS festoon_core JPEG::JPEG ZLIB::ZLIB GTest::gtest_main)
+  LIBS festoon_core festoon_test_support JPEG::JPEG ZLIB::ZLIB GTest::gtest_main)
 
 # A card written by the program and read by Python's zipfile and Pillow (tests/e2e/ora_check.py), whose
 # layers composited must give the picture the program saves.
 add_executable(festoon_sample_card cardfile/WriteSampleCard.cpp cardfile/CardFileTestSupport.cpp core/CodecTestPictures.cpp)
 target_include_directories(festoon_sample_card PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(festoon_sample_card PRIVATE festoon_core JPEG::JPEG)
+target_link_libraries(festoon_sample_card PRIVATE festoon_core festoon_test_support JPEG::JPEG)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(sample_card_folder ${CMAKE_CURRENT_BINARY_DIR}/sample-card)
 add_test(NAME cardfile_sample_written

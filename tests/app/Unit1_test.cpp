@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, IsABorderlessWindowShapedByItsSkin) {
 TEST_F(MainWindowTest, CommandButtonsShowTheirPicturesAndRunTheirHandlers) {
     CreateWindow();
     const QList<TImgBtn*> buttons = window->findChildren<TImgBtn*>();
-    ASSERT_EQ(buttons.size(), 15);
+    ASSERT_EQ(buttons.size(), 16);
     const QList<const TImgBtn*> smallButtons = {window->BtnCopy, window->BtnDelete, window->UndoButton,
                                                 window->RedoButton};
     for (const TImgBtn* button : buttons) {

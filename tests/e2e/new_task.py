@@ -16,17 +16,9 @@ QUESTION = "Save the current photo before a new task?"
 
 def new_task(app, answer_key, what):
     """Presses New, checks the question, and answers it with the button's mnemonic (Alt+Y, Alt+N)."""
-    session = app.session
-    before = session.windows()
+    before = app.session.windows()
     app.press("New")
-    box = app.wait_for_message_box(before, f"the question of {what}")
-    text = app.message_box_text(box)
-    if text != QUESTION:
-        raise Failure(f"{what}: the box asks {text!r}, expected {QUESTION!r}")
-    session.screenshot(f"question-{what.replace(' ', '-')}")
-    session.focus(box)
-    session.key(answer_key)
-    session.wait_window_gone(box, "the question")
+    app.answer_question(before, QUESTION, answer_key, what)
 
 
 def expect_canvas(app, expected, what):

@@ -219,6 +219,18 @@ class Festoon:
         return self.session.wait_for_window(
             lambda w: w.id not in known and w.name == "Festoon" and w.width < 700 and w.height < 300, what)
 
+    def answer_question(self, before, question, key, what):
+        """Waits for a question box that was not there, checks its text, and answers it with a key (the
+        mnemonics Alt+Y and Alt+N)."""
+        box = self.wait_for_message_box(before, f"the question of {what}")
+        text = self.message_box_text(box)
+        if text != question:
+            raise Failure(f"{what}: the box asks {text!r}, expected {question!r}")
+        self.session.screenshot(f"question-{what.replace(' ', '-')}")
+        self.session.focus(box)
+        self.session.key(key)
+        self.session.wait_window_gone(box, "the question")
+
     def expect_error_box(self, before, pattern, what):
         """Waits for the error box, checks its text against a regular expression, and closes it with OK."""
         box = self.wait_for_message_box(before, f"the error box after {what}")
