@@ -73,8 +73,7 @@ void InstallErrorManager(ErrorManager& manager) {
     manager.cancelled = false;
 }
 
-// Called by libjpeg before each piece of work: stops a cancelled decode and a stream of too many scans,
-// notes which components the scans have carried, and reports progress.
+// What WatchProgress, which libjpeg calls before each piece of work, keeps between its calls.
 struct ProgressMonitor {
     jpeg_progress_mgr base; // first member: libjpeg hands back a pointer to it
     DecodeControl* control;
@@ -100,6 +99,8 @@ int ProgressPerMille(j_decompress_ptr info, const ProgressMonitor& monitor) {
     return std::clamp(static_cast<int>(done * 1000), 0, 999);
 }
 
+// Stops a cancelled decode and a stream of too many scans, notes which components the scans have
+// carried, and reports progress.
 void WatchProgress(j_common_ptr common) {
     auto& monitor = *reinterpret_cast<ProgressMonitor*>(common->progress);
     auto* info = reinterpret_cast<j_decompress_ptr>(common);

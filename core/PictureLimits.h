@@ -24,10 +24,10 @@ constexpr qint64 kMaxPixelsPerFileByte = 512;
 // Scans of a progressive JPEG: real photos have about ten; each scan revisits the whole picture.
 constexpr int kMaxJpegScans = 300;
 // 8 x 8 blocks read over all the scans of a JPEG, which bounds the time a stream of many scans over a
-// large picture may take (each scan streams its components' coefficients through memory): ten times
+// large picture may take (each scan streams its components' coefficients through memory): six times
 // what a 48-megapixel photo needs in libjpeg's usual ten scans, and still enough for the largest
 // accepted progressive picture (16384 x 16384 at 4:2:0: 33 million).
-constexpr qint64 kMaxJpegScanBlocks = 60'000'000;
+constexpr qint64 kMaxJpegScanBlocks = 40'000'000;
 // Corrupt-data warnings libjpeg may recover from before the stream is refused as damaged.
 constexpr int kMaxJpegWarnings = 10;
 // Memory libjpeg may take for its own buffers (the coefficients of a multi-scan stream above all).

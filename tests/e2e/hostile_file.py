@@ -110,6 +110,7 @@ def run(session):
     session.wait_for_window(lambda w: w.id not in {b.id for b in before} and w.name == "Festoon" and w.height < 300,
                             "the error box after the scan bomb", timeout=120)
     app.expect_error_box(before, f"JPEG error #{BAD_PROGRESSION}", "the scan bomb")
+    app.hide_palette(shown)
     if app.canvas_shot().rgb != canvas_before.rgb:
         raise Failure("the canvas changed after the scan bomb was refused")
     session.screenshot("after-the-scan-bomb")
