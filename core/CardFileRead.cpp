@@ -13,6 +13,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <functional>
 #include <limits>
 #include <memory>
@@ -141,14 +142,17 @@ Composition ReadOwnCard(const ZipReader& zip, const CardStack& stack) {
     }
     PixelBudget budget(kMaxCardPixels);
     QString backdrop;
+    const qsizetype objectLayers =
+        std::count_if(stack.layers.cbegin(), stack.layers.cend(),
+                      [](const StackLayer& layer) { return layer.own.contains(kSlotAttribute); });
+    if (objectLayers > Composition::kSlotCount) {
+        ThrowTooManyLayers(objectLayers);
+    }
     QList<OwnObject> objects; // the bottom layer first
     for (const StackLayer& layer : stack.layers) {
         if (layer.own.value(kBackdropAttribute) == QStringLiteral("true")) {
             backdrop = layer.src;
         } else if (layer.own.contains(kSlotAttribute)) {
-            if (objects.size() == Composition::kSlotCount) {
-                ThrowTooManyLayers(stack.layers.size());
-            }
             objects.prepend(ReadOwnObject(layer.own, budget));
         }
     }
