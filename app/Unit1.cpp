@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeySequence>
 #include <QMouseEvent>
 
 namespace {
@@ -37,23 +38,123 @@ struct CommandButton {
     QRect geometry;
     void (TFormMain::*handler)();
     bool transparent;
+    const char* name;        // what the button is called, for screen readers
+    const char* description; // its tooltip, which adds the key
+    const char* keys;        // the key that runs the command from anywhere in the program
 };
 
 const CommandButton kCommandButtons[] = {
-    {&TFormMain::BtnNew, "New", {26, 112, 80, 33}, &TFormMain::BtnNewClick, true},
-    {&TFormMain::BtnSave, "Save", {26, 144, 80, 33}, &TFormMain::BtnSaveClick, true},
-    {&TFormMain::BtnLoad, "Photo", {26, 176, 80, 33}, &TFormMain::BtnLoadClick, true},
-    {&TFormMain::BtnBackDrop, "Backdrop", {26, 208, 80, 33}, &TFormMain::BtnBackDropClick, true},
-    {&TFormMain::BtnMask, "Mask", {26, 240, 80, 33}, &TFormMain::BtnMaskClick, true},
-    {&TFormMain::BtnFunny, "Flower", {26, 272, 80, 33}, &TFormMain::BtnFunnyClick, true},
-    {&TFormMain::ImgBtn3, "Cartoon", {26, 305, 80, 33}, &TFormMain::ImgBtn3Click, true},
-    {&TFormMain::BtnText, "Text", {26, 336, 80, 33}, &TFormMain::BtnTextClick, true},
-    {&TFormMain::ImgBtn1, "Frame", {26, 369, 80, 33}, &TFormMain::ImgBtn1Click, true},
-    {&TFormMain::ImgBtn2, "DelFrame", {26, 401, 80, 33}, &TFormMain::ImgBtn2Click, true},
-    {&TFormMain::BtnHelp, "Help", {26, 432, 80, 33}, &TFormMain::BtnHelpClick, true},
-    {&TFormMain::BtnCopy, "Copy", {35, 80, 30, 30}, &TFormMain::BtnCopyClick, false},
-    {&TFormMain::BtnDelete, "Delete", {69, 80, 30, 30}, &TFormMain::BtnDeleteClick, false},
+    {&TFormMain::BtnNew,
+     "New",
+     {26, 112, 80, 33},
+     &TFormMain::BtnNewClick,
+     true,
+     "New",
+     "Start a new card",
+     "Ctrl+N"},
+    {&TFormMain::BtnSave,
+     "Save",
+     {26, 144, 80, 33},
+     &TFormMain::BtnSaveClick,
+     true,
+     "Save",
+     "Save the card as a JPEG or BMP picture",
+     "Ctrl+S"},
+    {&TFormMain::BtnLoad,
+     "Photo",
+     {26, 176, 80, 33},
+     &TFormMain::BtnLoadClick,
+     true,
+     "Photo",
+     "Add a photo to the card",
+     "Ctrl+O"},
+    {&TFormMain::BtnBackDrop,
+     "Backdrop",
+     {26, 208, 80, 33},
+     &TFormMain::BtnBackDropClick,
+     true,
+     "Backdrop",
+     "Choose a picture for the backdrop",
+     "Ctrl+B"},
+    {&TFormMain::BtnMask,
+     "Mask",
+     {26, 240, 80, 33},
+     &TFormMain::BtnMaskClick,
+     true,
+     "Mask",
+     "Show the masks that cut the photo into a shape",
+     "Ctrl+M"},
+    {&TFormMain::BtnFunny,
+     "Flower",
+     {26, 272, 80, 33},
+     &TFormMain::BtnFunnyClick,
+     true,
+     "Flower",
+     "Show the flowers",
+     "Ctrl+L"},
+    {&TFormMain::ImgBtn3,
+     "Cartoon",
+     {26, 305, 80, 33},
+     &TFormMain::ImgBtn3Click,
+     true,
+     "Cartoon",
+     "Show the cartoons",
+     "Ctrl+K"},
+    {&TFormMain::BtnText,
+     "Text",
+     {26, 336, 80, 33},
+     &TFormMain::BtnTextClick,
+     true,
+     "Text",
+     "Show the balloons and lettering",
+     "Ctrl+T"},
+    {&TFormMain::ImgBtn1,
+     "Frame",
+     {26, 369, 80, 33},
+     &TFormMain::ImgBtn1Click,
+     true,
+     "Frame",
+     "Show the frames",
+     "Ctrl+R"},
+    {&TFormMain::ImgBtn2,
+     "DelFrame",
+     {26, 401, 80, 33},
+     &TFormMain::ImgBtn2Click,
+     true,
+     "Remove frame",
+     "Take the frame off the backdrop",
+     "Ctrl+Shift+R"},
+    {&TFormMain::BtnHelp,
+     "Help",
+     {26, 432, 80, 33},
+     &TFormMain::BtnHelpClick,
+     true,
+     "Help",
+     "Open the help",
+     "F1"},
+    {&TFormMain::BtnCopy,
+     "Copy",
+     {35, 80, 30, 30},
+     &TFormMain::BtnCopyClick,
+     false,
+     "Copy piece",
+     "Make a copy of the top piece",
+     "Ctrl+D"},
+    {&TFormMain::BtnDelete,
+     "Delete",
+     {69, 80, 30, 30},
+     &TFormMain::BtnDeleteClick,
+     false,
+     "Delete piece",
+     "Delete the top piece",
+     "Del"},
 };
+
+// "Description (Ctrl+N)", the key written as the desktop writes keys.
+QString TooltipWithKeys(const char* description, const char* keys) {
+    const QString shown = QKeySequence(QString::fromLatin1(keys)).toString(QKeySequence::NativeText);
+    return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(description), shown);
+}
 
 } // namespace
 
@@ -94,6 +195,9 @@ void TFormMain::CreateLayout() {
     connect(ImTouMing, &EditingSurface::pressed, this, &TFormMain::CanvasPressed);
     connect(ImTouMing, &EditingSurface::moved, this, &TFormMain::CanvasMoved);
     connect(ImTouMing, &EditingSurface::released, this, &TFormMain::CanvasReleased);
+    // Queued: the program that the files were dragged from is told at once that the drop was taken,
+    // and does not wait while the photos are read or a message is shown.
+    connect(ImTouMing, &EditingSurface::filesDropped, this, &TFormMain::DropFiles, Qt::QueuedConnection);
     SetPanelSize(kDesignPanelSize);
 
     FlatButton1 = new TFlatButton(this);
@@ -101,13 +205,17 @@ void TFormMain::CreateLayout() {
     FlatButton1->setGlyph(ResourceBitmap(QStringLiteral(":/art/glyphs/bar.bmp")));
     FlatButton1->setGeometry(kDesignSkinSize.width() - 77, kFlatButtonTop, kFlatButtonSize, kFlatButtonSize);
     connect(FlatButton1, &TFlatButton::clicked, this, &TFormMain::FlatButton1Click);
+    FlatButton1->setAccessibleName(QStringLiteral("Minimise"));
+    FlatButton1->setToolTip(QStringLiteral("Minimise Festoon"));
     FlatButton2 = new TFlatButton(this);
     FlatButton2->setObjectName(QStringLiteral("FlatButton2"));
     FlatButton2->setGlyph(ResourceBitmap(QStringLiteral(":/art/glyphs/cross.bmp")));
     FlatButton2->setGeometry(FlatButton1->x() + 14, kFlatButtonTop, kFlatButtonSize, kFlatButtonSize);
     connect(FlatButton2, &TFlatButton::clicked, this, &TFormMain::FlatButton2Click);
+    FlatButton2->setAccessibleName(QStringLiteral("Close"));
+    FlatButton2->setToolTip(TooltipWithKeys("Close Festoon", "Ctrl+Q"));
 
-    CreateDeleteAction();
+    CreateShortcuts();
 }
 
 void TFormMain::CreateCommandButtons() {
@@ -122,19 +230,42 @@ void TFormMain::CreateCommandButtons() {
         button->setPicUp(ResourceBitmap(prefix + QStringLiteral("_hover.bmp")));
         button->setPicDown(ResourceBitmap(prefix + QStringLiteral("_down.bmp")));
         connect(button, &TImgBtn::clicked, this, command.handler);
+        button->setAccessibleName(QString::fromUtf8(command.name));
+        button->setToolTip(TooltipWithKeys(command.description, command.keys));
         this->*command.control = button;
     }
 }
 
-void TFormMain::CreateDeleteAction() {
-    // Delete acts on the canvas whichever window of the program has the focus.
-    Action1 = new QAction(this);
+QAction* TFormMain::AddShortcut(const QKeySequence& keys, void (TFormMain::*command)()) {
+    // The keys act whichever window of the program has the focus, as Delete always has; a modal
+    // dialog holds them back while it is open. Only Delete acts during a press on the canvas (it ends
+    // the drag with its object); the other commands wait until the button is released.
+    auto* action = new QAction(this);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    const bool duringPress = command == &TFormMain::Action1Execute;
+    connect(action, &QAction::triggered, this, [this, command, duringPress] {
+        if (duringPress || !ButtonDown) {
+            festoon::RunReportingErrors([this, command] { (this->*command)(); });
+        }
+    });
+    addAction(action);
+    return action;
+}
+
+void TFormMain::CreateShortcuts() {
+    Action1 = AddShortcut(QKeySequence(Qt::Key_Delete), &TFormMain::Action1Execute);
     Action1->setObjectName(QStringLiteral("Action1"));
-    Action1->setShortcut(QKeySequence(Qt::Key_Delete));
-    Action1->setShortcutContext(Qt::ApplicationShortcut);
-    connect(Action1, &QAction::triggered, this,
-            [this] { festoon::RunReportingErrors([this] { Action1Execute(); }); });
-    addAction(Action1);
+    for (const CommandButton& command : kCommandButtons) {
+        if (command.handler != &TFormMain::BtnDeleteClick) {
+            AddShortcut(QKeySequence(QString::fromLatin1(command.keys)), command.handler);
+        }
+    }
+    PasteAction = AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_V), &TFormMain::PastePicture);
+    PasteAction->setObjectName(QStringLiteral("PasteAction"));
+    CopyCardAction = AddShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TFormMain::CopyCardPicture);
+    CopyCardAction->setObjectName(QStringLiteral("CopyCardAction"));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &TFormMain::FlatButton2Click);
 }
 
 void TFormMain::FormCreate() {

@@ -91,8 +91,8 @@ TEST_F(MainWindowTest, StartsWithAnEmptyCardOnTheStartBackdropAndTheDefaultMask)
     const festoon::Composition& card = window->Card();
     EXPECT_TRUE(card.IsEmpty());
     EXPECT_EQ(card.SelectedSlot(), 0);
-    // Backdrop and default mask at their files' own sizes.
-    EXPECT_EQ(card.Backdrop().size(), TestProgramFolder::StartBackdrop().size());
+    // The backdrop stretched over the canvas; the default mask at its file's own size.
+    EXPECT_EQ(card.Backdrop().size(), window->CanvasSize());
     EXPECT_EQ(card.CleanBackdrop(), card.Backdrop());
     EXPECT_EQ(window->DefaultMask().size(), TestProgramFolder::StartDefaultMask().size());
     EXPECT_EQ(window->DefaultMask().format(), QImage::Format_BGR888);

@@ -38,8 +38,8 @@ class Festoon:
         self.process = None
         self.main = None
 
-    def start(self):
-        self.process, self.main = self.session.start_and_wait_for_main_window(self.program)
+    def start(self, *args):
+        self.process, self.main = self.session.start_and_wait_for_main_window(self.program, args)
         return self
 
     def file_beside(self, *relative):
