@@ -1,8 +1,11 @@
 // The editing surface: paints the card and the rubber band, and reports the mouse.
 #include "app/EditingSurface.h"
 
+#include "app/GivenFiles.h"
 #include "platform/ErrorReporting.h"
 
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -11,6 +14,7 @@ EditingSurface::EditingSurface(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves without a button held set the cursor of the zone under the pointer.
     setMouseTracking(true);
+    setAcceptDrops(true);
 }
 
 void EditingSurface::ShowCanvas(const QImage& canvas) {
@@ -90,4 +94,35 @@ void EditingSurface::mouseMoveEvent(QMouseEvent* event) {
 
 void EditingSurface::mouseReleaseEvent(QMouseEvent* event) {
     festoon::RunReportingErrors([&] { emit released(event->position().toPoint()); });
+}
+
+namespace {
+
+// A drop is taken as a copy whatever the source proposes: a move would let the source delete the file.
+bool TakeAsCopy(QDropEvent* event) {
+    if (!festoon::AnyOpenable(festoon::LocalFiles(*event->mimeData()))) {
+        event->ignore();
+        return false;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
+}
+
+} // namespace
+
+void EditingSurface::dragEnterEvent(QDragEnterEvent* event) {
+    TakeAsCopy(event);
+}
+
+void EditingSurface::dragMoveEvent(QDragMoveEvent* event) {
+    TakeAsCopy(event);
+}
+
+void EditingSurface::dropEvent(QDropEvent* event) {
+    if (TakeAsCopy(event)) {
+        const QStringList paths = festoon::LocalFiles(*event->mimeData());
+        const QPoint position = event->position().toPoint();
+        festoon::RunReportingErrors([&] { emit filesDropped(paths, position); });
+    }
 }

@@ -1,10 +1,12 @@
 // EditingSurface: the canvas of the main window. It shows the card as the view last rendered it, the
 // rubber band of a drag, and the cursor of the zone under the pointer, and reports the mouse to the
-// window, which decides what a press acts on.
+// window, which decides what a press acts on. Files the program opens may be dropped on it; anything
+// else is refused, and the pointer shows so while it is dragged over.
 #pragma once
 
 #include <QImage>
 #include <QRect>
+#include <QStringList>
 #include <QWidget>
 
 class EditingSurface : public QWidget {
@@ -33,12 +35,17 @@ class EditingSurface : public QWidget {
     void pressed(QPoint position);
     void moved(QPoint position, bool buttonHeld);
     void released(QPoint position);
+    // Local files dropped at `position`, at least one of which the program opens.
+    void filesDropped(const QStringList& paths, QPoint position);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void UpdateCursor();

@@ -2,7 +2,6 @@
 // it by its background, and the minimise and close buttons.
 #include "app/Unit1.h"
 
-#include "app/ApplicationShortcut.h"
 #include "app/EditingSurface.h"
 #include "catalogs/PaletteWindow.h"
 #include "controls/ImgBtn.h"
@@ -12,6 +11,7 @@
 #include "core/PictureFile.h"
 #include "core/Skin.h"
 #include "platform/Desktop.h"
+#include "platform/ErrorReporting.h"
 #include "platform/Paths.h"
 #include "platform/PictureLoading.h"
 #include "platform/Screen.h"
@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeySequence>
 #include <QMouseEvent>
 
 namespace {
@@ -38,26 +39,147 @@ struct CommandButton {
     QRect geometry;
     void (TFormMain::*handler)();
     bool transparent;
+    const char* name;        // what the button is called, for screen readers
+    const char* description; // its tooltip, which adds the key
+    const char* keys;        // the key that runs the command from anywhere in the program
 };
 
 const CommandButton kCommandButtons[] = {
-    {&TFormMain::BtnNew, "New", {26, 112, 80, 33}, &TFormMain::BtnNewClick, true},
-    {&TFormMain::BtnSave, "Save", {26, 144, 80, 33}, &TFormMain::BtnSaveClick, true},
-    {&TFormMain::BtnLoad, "Photo", {26, 176, 80, 33}, &TFormMain::BtnLoadClick, true},
-    {&TFormMain::BtnBackDrop, "Backdrop", {26, 208, 80, 33}, &TFormMain::BtnBackDropClick, true},
-    {&TFormMain::BtnMask, "Mask", {26, 240, 80, 33}, &TFormMain::BtnMaskClick, true},
-    {&TFormMain::BtnFunny, "Flower", {26, 272, 80, 33}, &TFormMain::BtnFunnyClick, true},
-    {&TFormMain::ImgBtn3, "Cartoon", {26, 305, 80, 33}, &TFormMain::ImgBtn3Click, true},
-    {&TFormMain::BtnText, "Text", {26, 336, 80, 33}, &TFormMain::BtnTextClick, true},
-    {&TFormMain::ImgBtn1, "Frame", {26, 369, 80, 33}, &TFormMain::ImgBtn1Click, true},
-    {&TFormMain::ImgBtn2, "DelFrame", {26, 401, 80, 33}, &TFormMain::ImgBtn2Click, true},
-    {&TFormMain::BtnHelp, "Help", {26, 432, 80, 33}, &TFormMain::BtnHelpClick, true},
-    {&TFormMain::BtnCopy, "Copy", {35, 80, 30, 30}, &TFormMain::BtnCopyClick, false},
-    {&TFormMain::BtnDelete, "Delete", {69, 80, 30, 30}, &TFormMain::BtnDeleteClick, false},
-    {&TFormMain::OpenButton, "Open", {26, 464, 80, 33}, &TFormMain::OpenCardClick, true},
-    {&TFormMain::UndoButton, "Undo", {35, 500, 30, 30}, &TFormMain::Undo, false},
-    {&TFormMain::RedoButton, "Redo", {69, 500, 30, 30}, &TFormMain::Redo, false},
+    {&TFormMain::BtnNew,
+     "New",
+     {26, 112, 80, 33},
+     &TFormMain::BtnNewClick,
+     true,
+     "New",
+     "Start a new card",
+     "Ctrl+N"},
+    {&TFormMain::BtnSave,
+     "Save",
+     {26, 144, 80, 33},
+     &TFormMain::BtnSaveClick,
+     true,
+     "Save",
+     "Save the card as a JPEG or BMP picture",
+     "Ctrl+S"},
+    {&TFormMain::BtnLoad,
+     "Photo",
+     {26, 176, 80, 33},
+     &TFormMain::BtnLoadClick,
+     true,
+     "Photo",
+     "Add a photo to the card",
+     "Ctrl+I"},
+    {&TFormMain::BtnBackDrop,
+     "Backdrop",
+     {26, 208, 80, 33},
+     &TFormMain::BtnBackDropClick,
+     true,
+     "Backdrop",
+     "Choose a picture for the backdrop",
+     "Ctrl+B"},
+    {&TFormMain::BtnMask,
+     "Mask",
+     {26, 240, 80, 33},
+     &TFormMain::BtnMaskClick,
+     true,
+     "Mask",
+     "Show the masks that cut the photo into a shape",
+     "Ctrl+M"},
+    {&TFormMain::BtnFunny,
+     "Flower",
+     {26, 272, 80, 33},
+     &TFormMain::BtnFunnyClick,
+     true,
+     "Flower",
+     "Show the flowers",
+     "Ctrl+L"},
+    {&TFormMain::ImgBtn3,
+     "Cartoon",
+     {26, 305, 80, 33},
+     &TFormMain::ImgBtn3Click,
+     true,
+     "Cartoon",
+     "Show the cartoons",
+     "Ctrl+K"},
+    {&TFormMain::BtnText,
+     "Text",
+     {26, 336, 80, 33},
+     &TFormMain::BtnTextClick,
+     true,
+     "Text",
+     "Show the balloons and lettering",
+     "Ctrl+T"},
+    {&TFormMain::ImgBtn1,
+     "Frame",
+     {26, 369, 80, 33},
+     &TFormMain::ImgBtn1Click,
+     true,
+     "Frame",
+     "Show the frames",
+     "Ctrl+R"},
+    {&TFormMain::ImgBtn2,
+     "DelFrame",
+     {26, 401, 80, 33},
+     &TFormMain::ImgBtn2Click,
+     true,
+     "Remove frame",
+     "Take the frame off the backdrop",
+     "Ctrl+Shift+R"},
+    {&TFormMain::BtnHelp,
+     "Help",
+     {26, 432, 80, 33},
+     &TFormMain::BtnHelpClick,
+     true,
+     "Help",
+     "Open the help",
+     "F1"},
+    {&TFormMain::BtnCopy,
+     "Copy",
+     {35, 80, 30, 30},
+     &TFormMain::BtnCopyClick,
+     false,
+     "Copy piece",
+     "Make a copy of the top piece",
+     "Ctrl+D"},
+    {&TFormMain::BtnDelete,
+     "Delete",
+     {69, 80, 30, 30},
+     &TFormMain::BtnDeleteClick,
+     false,
+     "Delete piece",
+     "Delete the top piece",
+     "Del"},
+    {&TFormMain::OpenButton,
+     "Open",
+     {26, 464, 80, 33},
+     &TFormMain::OpenCardClick,
+     true,
+     "Open",
+     "Open a card file",
+     "Ctrl+O"},
+    {&TFormMain::UndoButton,
+     "Undo",
+     {35, 500, 30, 30},
+     &TFormMain::Undo,
+     false,
+     "Undo",
+     "Undo the last change",
+     "Ctrl+Z"},
+    {&TFormMain::RedoButton,
+     "Redo",
+     {69, 500, 30, 30},
+     &TFormMain::Redo,
+     false,
+     "Redo",
+     "Redo what was undone",
+     "Ctrl+Shift+Z"},
 };
+
+// "Description (Ctrl+N)", the key written as the desktop writes keys.
+QString TooltipWithKeys(const char* description, const char* keys) {
+    const QString shown = QKeySequence(QString::fromLatin1(keys)).toString(QKeySequence::NativeText);
+    return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(description), shown);
+}
 
 } // namespace
 
@@ -101,6 +223,9 @@ void TFormMain::CreateLayout() {
     connect(ImTouMing, &EditingSurface::pressed, this, &TFormMain::CanvasPressed);
     connect(ImTouMing, &EditingSurface::moved, this, &TFormMain::CanvasMoved);
     connect(ImTouMing, &EditingSurface::released, this, &TFormMain::CanvasReleased);
+    // Queued: the program that the files were dragged from is told at once that the drop was taken,
+    // and does not wait while the photos are read or a message is shown.
+    connect(ImTouMing, &EditingSurface::filesDropped, this, &TFormMain::DropFiles, Qt::QueuedConnection);
     SetPanelSize(kDesignPanelSize);
 
     FlatButton1 = new TFlatButton(this);
@@ -108,15 +233,18 @@ void TFormMain::CreateLayout() {
     FlatButton1->setGlyph(ResourceBitmap(QStringLiteral(":/art/glyphs/bar.bmp")));
     FlatButton1->setGeometry(kDesignSkinSize.width() - 77, kFlatButtonTop, kFlatButtonSize, kFlatButtonSize);
     connect(FlatButton1, &TFlatButton::clicked, this, &TFormMain::FlatButton1Click);
+    FlatButton1->setAccessibleName(QStringLiteral("Minimise"));
+    FlatButton1->setToolTip(QStringLiteral("Minimise Festoon"));
     FlatButton2 = new TFlatButton(this);
     FlatButton2->setObjectName(QStringLiteral("FlatButton2"));
     FlatButton2->setGlyph(ResourceBitmap(QStringLiteral(":/art/glyphs/cross.bmp")));
     FlatButton2->setGeometry(FlatButton1->x() + 14, kFlatButtonTop, kFlatButtonSize, kFlatButtonSize);
     connect(FlatButton2, &TFlatButton::clicked, this, &TFormMain::FlatButton2Click);
+    FlatButton2->setAccessibleName(QStringLiteral("Close"));
+    FlatButton2->setToolTip(TooltipWithKeys("Close Festoon", "Ctrl+Q"));
 
-    CreateDeleteAction();
+    CreateShortcuts();
     CreateHistoryControls();
-    CreateCardKeys();
 }
 
 void TFormMain::CreateCommandButtons() {
@@ -131,14 +259,54 @@ void TFormMain::CreateCommandButtons() {
         button->setPicUp(ResourceBitmap(prefix + QStringLiteral("_hover.bmp")));
         button->setPicDown(ResourceBitmap(prefix + QStringLiteral("_down.bmp")));
         connect(button, &TImgBtn::clicked, this, command.handler);
+        button->setAccessibleName(QString::fromUtf8(command.name));
+        button->setToolTip(TooltipWithKeys(command.description, command.keys));
         this->*command.control = button;
     }
 }
 
-void TFormMain::CreateDeleteAction() {
-    // Delete acts on the canvas whichever window of the program has the focus.
-    Action1 = AddApplicationShortcut(this, {QKeySequence(Qt::Key_Delete)}, [this] { Action1Execute(); });
+QAction* TFormMain::AddShortcut(const QKeySequence& keys, void (TFormMain::*command)()) {
+    // The keys act whichever window of the program has the focus, as Delete always has; a modal
+    // dialog holds them back while it is open. Only Delete, undo and redo act during a press on the
+    // canvas (each ends the drag); the other commands wait until the button is released.
+    auto* action = new QAction(this);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    const bool duringPress =
+        command == &TFormMain::Action1Execute || command == &TFormMain::Undo || command == &TFormMain::Redo;
+    connect(action, &QAction::triggered, this, [this, command, duringPress] {
+        if (duringPress || !ButtonDown) {
+            festoon::RunReportingErrors([this, command] { (this->*command)(); });
+        }
+    });
+    addAction(action);
+    return action;
+}
+
+void TFormMain::CreateShortcuts() {
+    Action1 = AddShortcut(QKeySequence(Qt::Key_Delete), &TFormMain::Action1Execute);
     Action1->setObjectName(QStringLiteral("Action1"));
+    for (const CommandButton& command : kCommandButtons) {
+        if (command.handler == &TFormMain::BtnDeleteClick) {
+            continue;
+        }
+        QAction* action = AddShortcut(QKeySequence(QString::fromLatin1(command.keys)), command.handler);
+        if (command.handler == &TFormMain::BtnSaveClick) {
+            SaveAction = action;
+        } else if (command.handler == &TFormMain::OpenCardClick) {
+            OpenAction = action;
+        } else if (command.handler == &TFormMain::Undo) {
+            UndoAction = action;
+        } else if (command.handler == &TFormMain::Redo) {
+            RedoAction = action;
+        }
+    }
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &TFormMain::Redo);
+    PasteAction = AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_V), &TFormMain::PastePicture);
+    PasteAction->setObjectName(QStringLiteral("PasteAction"));
+    CopyCardAction = AddShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TFormMain::CopyCardPicture);
+    CopyCardAction->setObjectName(QStringLiteral("CopyCardAction"));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &TFormMain::FlatButton2Click);
 }
 
 void TFormMain::FormCreate() {

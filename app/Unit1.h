@@ -5,7 +5,8 @@
 // The class is split by aspect: Unit1.cpp (window, start-up, dragging), Unit1Canvas.cpp (the card and
 // its display, the palettes' actions), Unit1Editing.cpp (mouse editing, copy, delete), Unit1Load.cpp
 // (photo and backdrop, decoded off the window's thread), Unit1Save.cpp (save, new task, help, close),
-// Unit1Palettes.cpp (showing the palettes).
+// Unit1Palettes.cpp (showing the palettes), Unit1Files.cpp (files from the command line and drops,
+// the clipboard), Unit1History.cpp (undo and redo), Unit1Cards.cpp (opening card files).
 #pragma once
 
 #include "catalogs/CardActions.h"
@@ -17,6 +18,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -27,6 +29,7 @@ class PictureLoading;
 class EditingSurface;
 class QAction;
 class QFrame;
+class QKeySequence;
 class TFlatButton;
 class TImg;
 class TImgBtn;
@@ -67,6 +70,8 @@ class TFormMain : public QWidget, public CardActions {
     QAction* RedoAction = nullptr;       // Ctrl+Shift+Z and Ctrl+Y, application-wide
     QAction* SaveAction = nullptr;       // Ctrl+S, as the Save button
     QAction* OpenAction = nullptr;       // Ctrl+O, as the Open button
+    QAction* PasteAction = nullptr;      // Ctrl+V: a picture from the clipboard as a new object
+    QAction* CopyCardAction = nullptr;   // Ctrl+Shift+C: the finished card to the clipboard
     festoon::OpenPictureDialog OpenDialog1;
     festoon::SaveDialog SaveDialog1;
     festoon::OpenPictureDialog OpenCardDialog;
@@ -111,6 +116,19 @@ class TFormMain : public QWidget, public CardActions {
     void ReplaceCard(const festoon::Composition& card);
     // Places a new object with its mask at the given bounds, as the topmost, selected object.
     void PlaceObject(const QRect& bounds, const QImage& picture, const QImage& mask);
+
+    // --- files and pictures from outside (Unit1Files.cpp) ---
+    // Files named at start or by a second start: each photo becomes a new object, the first at 10, 10
+    // and each further one 20 pixels right of and below the one before. Files of other kinds are
+    // reported together; a file that cannot be read is reported and the others still open.
+    void OpenGivenFiles(const QStringList& paths);
+    // Files dropped on the canvas: the same, the first photo's top-left corner where they were dropped.
+    void DropFiles(const QStringList& paths, QPoint canvasPoint);
+    // The clipboard's picture as a new photo object (transparent parts white), or the files copied to
+    // it; a clipboard without either is reported.
+    void PastePicture();
+    // The finished card, as Save would write it, to the clipboard; the card itself does not change.
+    void CopyCardPicture();
 
     // --- the palettes' actions on the card ---
     void PlaceArtwork(const QImage& picture, const QImage& mask, int divisor) override;
@@ -165,11 +183,11 @@ class TFormMain : public QWidget, public CardActions {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void CreateLayout();          // the controls at their design-time places (Unit1.cpp)
-    void CreateCommandButtons();  // the image buttons of the column (Unit1.cpp)
-    void CreateDeleteAction();    // the application-wide Delete key (Unit1.cpp)
-    void CreateHistoryControls(); // undo and redo: their buttons and keys (Unit1History.cpp)
-    void CreateCardKeys();        // Ctrl+S and Ctrl+O (Unit1Cards.cpp)
+    void CreateLayout();         // the controls at their design-time places (Unit1.cpp)
+    void CreateCommandButtons(); // the image buttons of the column (Unit1.cpp)
+    void CreateShortcuts();      // the keys of the commands, application-wide (Unit1.cpp)
+    QAction* AddShortcut(const QKeySequence& keys, void (TFormMain::*command)());
+    void CreateHistoryControls(); // the greyed faces of undo and redo (Unit1History.cpp)
     // Greys the undo and redo buttons and actions when there is nothing to undo or redo.
     void ShowHistoryState();
     // Undo and redo end a drag in progress, as deleting does: its band belongs to the card that was.
@@ -186,6 +204,9 @@ class TFormMain : public QWidget, public CardActions {
     void ShowCard();
     // A new object was placed: the editing surface comes to the front, above every object.
     void PlacedObject();
+
+    void OpenFilesAt(const QStringList& paths, QPoint firstTopLeft);
+    void PlacePhotoFile(const QString& path, QPoint topLeft);
 
     // The canvas's mouse, routed as the stacking of the surface and the objects decides (Unit1Editing.cpp).
     void CanvasPressed(QPoint position);

@@ -1,21 +1,9 @@
-// Card files: opening one (the Open button, Ctrl+O) and the keys for saving and opening. Saving a card
-// is the third choice of the save dialog (Unit1Save.cpp).
+// Card files: opening one (the Open button, Ctrl+O). Saving a card is the third choice of the save
+// dialog (Unit1Save.cpp).
 #include "app/Unit1.h"
 
-#include "app/ApplicationShortcut.h"
 #include "core/CardFile.h"
 #include "core/CardFitting.h"
-
-#include <QAction>
-
-void TFormMain::CreateCardKeys() {
-    SaveAction =
-        AddApplicationShortcut(this, {QKeySequence(Qt::CTRL | Qt::Key_S)}, [this] { BtnSaveClick(); });
-    SaveAction->setObjectName(QStringLiteral("SaveAction"));
-    OpenAction =
-        AddApplicationShortcut(this, {QKeySequence(Qt::CTRL | Qt::Key_O)}, [this] { OpenCardClick(); });
-    OpenAction->setObjectName(QStringLiteral("OpenAction"));
-}
 
 void TFormMain::OpenCardClick() {
     if (!OpenCardDialog.Execute(this)) {

@@ -2,7 +2,6 @@
 // back and forth along it, from the two buttons at the column's foot or the keys, wherever the focus is.
 #include "app/Unit1.h"
 
-#include "app/ApplicationShortcut.h"
 #include "app/EditingSurface.h"
 #include "catalogs/PaletteWindow.h"
 #include "controls/ImgBtn.h"
@@ -10,22 +9,16 @@
 #include <QAction>
 
 void TFormMain::CreateHistoryControls() {
+    UndoAction->setObjectName(QStringLiteral("UndoAction"));
+    RedoAction->setObjectName(QStringLiteral("RedoAction"));
     // The buttons are made with the others; they add a greyed face for when there is nothing to do.
     UndoButton->setPicDisabled(ResourceBitmap(QStringLiteral(":/art/buttons/Undo_disabled.bmp")));
-    UndoButton->setToolTip(QStringLiteral("Undo (Ctrl+Z)"));
     RedoButton->setPicDisabled(ResourceBitmap(QStringLiteral(":/art/buttons/Redo_disabled.bmp")));
-    RedoButton->setToolTip(QStringLiteral("Redo (Ctrl+Shift+Z)"));
-    UndoAction = AddApplicationShortcut(this, {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { Undo(); });
-    UndoAction->setObjectName(QStringLiteral("UndoAction"));
-    RedoAction = AddApplicationShortcut(
-        this, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
-        [this] { Redo(); });
-    RedoAction->setObjectName(QStringLiteral("RedoAction"));
     ShowHistoryState();
 }
 
 void TFormMain::ShowHistoryState() {
-    if (UndoButton == nullptr) {
+    if (UndoAction == nullptr) {
         return;
     }
     UndoButton->setEnabled(history_.CanUndo());

@@ -1,10 +1,10 @@
-// Saving the finished card as a JPEG or BMP file, starting a new task, opening the help file, and
-// closing the main window.
+// Saving the finished card as a JPEG or BMP file, starting a new task, showing the help, and closing the
+// main window.
 #include "app/Unit1.h"
 
 #include "core/CardFile.h"
 #include "core/PictureFile.h"
-#include "platform/Desktop.h"
+#include "platform/Help.h"
 #include "platform/Paths.h"
 
 namespace {
@@ -59,8 +59,7 @@ void TFormMain::BtnNewClick() {
 }
 
 void TFormMain::BtnHelpClick() {
-    // A missing help file, or no viewer for it, shows nothing.
-    festoon::OpenDocument(festoon::ExecutableFolder() + QStringLiteral("help.chm"));
+    festoon::ShowHelp(festoon::ExecutableFolder());
 }
 
 void TFormMain::FormClose() {

@@ -137,10 +137,12 @@ QImage DrawDefaultMask() {
     return GreyToRgb(grey);
 }
 
-QImage DrawIcon() {
-    QImage icon = NewCanvas(256, 256);
+// Drawn on a 256-unit grid at any size, so that every size the desktop asks for is drawn, not scaled.
+QImage DrawIcon(int size) {
+    QImage icon = NewCanvas(size, size);
     QPainter painter(&icon);
-    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    painter.scale(size / 256.0, size / 256.0);
     const QRectF tile(12, 12, 232, 232);
     DrawSoftShadow(painter, RoundedBox(tile, 44), QPointF(0, 5), 5, QColor(0, 0, 0, 120));
     FillVertical(painter, RoundedBox(tile, 44), tile, QColor(132, 84, 48), QColor(60, 34, 20));
@@ -177,6 +179,10 @@ void DrawMainWindowArt(const ArtworkOutput& out) {
     out.WriteBmp(QStringLiteral("main/mainx.bmp"), DrawMainSkin());
     out.WriteJpeg(QStringLiteral("main/mainb.jpg"), Flattened(DrawStartBackdrop(), Qt::black), 90);
     out.WriteJpeg(QStringLiteral("main/Defaultmask.jpg"), DrawDefaultMask(), 90);
-    out.WriteResource(QStringLiteral("icon/festoon.png"), DrawIcon());
+    out.WriteResource(QStringLiteral("icon/festoon.png"), DrawIcon(256));
+    // The desktop's icon theme sizes, installed with the program.
+    for (const int size : {48, 128, 256}) {
+        out.WriteResource(QStringLiteral("icon/%1x%1/festoon.png").arg(size), DrawIcon(size));
+    }
     DrawButtonFaces(out);
 }

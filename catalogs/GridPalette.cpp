@@ -28,7 +28,7 @@ constexpr int kFurtherPageWidth = 36;
 
 TGridPalette::TGridPalette(const PaletteContext& context, const GridCatalog& catalog)
     : TPaletteWindow(context, {kClientSize, catalog.firstPosition, QStringLiteral(":/art/skins/palette.bmp"),
-                               catalog.sharesMainWindowDrag}),
+                               catalog.sharesMainWindowDrag, catalog.title, catalog.pieceKind}),
       catalog_(catalog) {
     imfuzhu = new TImg(this);
     imfuzhu->setObjectName(QStringLiteral("imfuzhu"));
@@ -55,9 +55,11 @@ TGridPalette::TGridPalette(const PaletteContext& context, const GridCatalog& cat
         }
     }
 
-    FlatButton1 = MakeHideButton(QPoint(412, 10), QStringLiteral(":/art/glyphs/bar.bmp"));
+    FlatButton1 = MakeHideButton(QPoint(412, 10), QStringLiteral(":/art/glyphs/bar.bmp"),
+                                 QStringLiteral("Put the palette away"));
     FlatButton1->setObjectName(QStringLiteral("FlatButton1"));
-    FlatButton2 = MakeHideButton(QPoint(425, 10), QStringLiteral(":/art/glyphs/cross.bmp"));
+    FlatButton2 = MakeHideButton(QPoint(425, 10), QStringLiteral(":/art/glyphs/cross.bmp"),
+                                 QStringLiteral("Close the palette"));
     FlatButton2->setObjectName(QStringLiteral("FlatButton2"));
 
     for (int item = 1; item <= kItemCount; ++item) {
@@ -76,6 +78,8 @@ TFlatRadioButton* TGridPalette::MakePageButton(int page, QRect geometry) {
     button->setObjectName(QStringLiteral("FlatRadioButton") + QString::number(page));
     button->setGeometry(geometry);
     button->setCaption(QString::number(page));
+    button->setAccessibleName(QStringLiteral("Page %1").arg(page));
+    button->setToolTip(QStringLiteral("Page %1 of the catalog").arg(page));
     button->ColorBorder = Qt::black;
     button->update();
     connect(button, &TFlatRadioButton::clicked, this, [this, page] { SelectPage(page); });

@@ -27,6 +27,8 @@ struct GridCatalog {
     QString firstThumbnailFolder;
     bool folderBeforeThumbnails = false;
     bool sharesMainWindowDrag = false;
+    QString title;     // the window's title after the program's name, "Masks"
+    QString pieceKind; // one piece, "Mask"
 };
 
 class TGridPalette : public TPaletteWindow {

@@ -10,6 +10,9 @@
 #include "platform/Desktop.h"
 #include "platform/ErrorReporting.h"
 
+#include <QAction>
+#include <QKeySequence>
+
 namespace {
 
 constexpr QSize kThumbnailSize{80, 80};
@@ -23,7 +26,15 @@ QImage ResourceBitmap(const QString& resource) {
 
 TPaletteWindow::TPaletteWindow(const PaletteContext& context, const WindowLook& look)
     : QWidget(context.owner, Qt::Tool | Qt::FramelessWindowHint), card_(context.card),
-      sharedDrag_(look.sharesMainWindowDrag ? context.mainWindowDrag : nullptr) {
+      sharedDrag_(look.sharesMainWindowDrag ? context.mainWindowDrag : nullptr), pieceKind_(look.pieceKind) {
+    // Each palette has a title of its own, for the task bar, window lists and screen readers.
+    setWindowTitle(QStringLiteral("Festoon \u2013 ") + look.title);
+    // Esc puts the palette away, as its hide buttons do.
+    auto* hideKey = new QAction(this);
+    hideKey->setShortcut(QKeySequence(Qt::Key_Escape));
+    hideKey->setShortcutContext(Qt::WindowShortcut);
+    connect(hideKey, &QAction::triggered, this, &QWidget::hide);
+    addAction(hideKey);
     QFont windowFont(QStringLiteral("MS Sans Serif"));
     windowFont.setPixelSize(11);
     setFont(windowFont);
@@ -70,9 +81,13 @@ void TPaletteWindow::Image1MouseUp(Qt::MouseButton, QPoint) {
     Drag().dragging = false;
 }
 
-TFlatButton* TPaletteWindow::MakeHideButton(QPoint position, const QString& glyphResource) {
+TFlatButton* TPaletteWindow::MakeHideButton(QPoint position, const QString& glyphResource,
+                                            const QString& name) {
     auto* button = new TFlatButton(this);
     button->setGeometry(QRect(position, kHideButtonSize));
+    button->setAccessibleName(name);
+    button->setToolTip(
+        QStringLiteral("%1 (%2)").arg(name, QKeySequence(Qt::Key_Escape).toString(QKeySequence::NativeText)));
     festoon::RunReportingErrors([&] { button->setGlyph(ResourceBitmap(glyphResource)); });
     connect(button, &TFlatButton::clicked, this, &QWidget::hide);
     return button;
@@ -83,6 +98,7 @@ TImg* TPaletteWindow::MakeThumbnail(int item, QPoint position) {
     thumbnail->setObjectName(festoon::ThumbnailName(item));
     thumbnail->setGeometry(QRect(position, kThumbnailSize));
     thumbnail->Stretch = true;
+    festoon::NameThumbnail(thumbnail, QStringLiteral("%1 %2").arg(pieceKind_).arg(item));
     connect(thumbnail, &TImg::clicked, this, [this, item] { ThumbnailClick(item); });
     return thumbnail;
 }

@@ -45,14 +45,17 @@ class TPaletteWindow : public QWidget {
         QPoint firstPosition;
         QString skinResource;
         bool sharesMainWindowDrag = false;
+        QString title;     // after the program's name: "Masks" makes "Festoon – Masks"
+        QString pieceKind; // what one thumbnail is, for pieces without a name: "Mask" makes "Mask 3"
     };
     TPaletteWindow(const PaletteContext& context, const WindowLook& look);
 
     // The card the palette's thumbnails act on.
     [[nodiscard]] CardActions& Card() const { return *card_; }
 
-    // A 12 x 12 flat button with a 16 x 16 glyph from the resources; clicking it hides the window.
-    TFlatButton* MakeHideButton(QPoint position, const QString& glyphResource);
+    // A 12 x 12 flat button with a 16 x 16 glyph from the resources; clicking it hides the window. The
+    // name says what it does for screen readers, and the tooltip with the key that does the same.
+    TFlatButton* MakeHideButton(QPoint position, const QString& glyphResource, const QString& name);
     // An 80 x 80 stretching thumbnail named after its item; its click runs ThumbnailClick(item).
     TImg* MakeThumbnail(int item, QPoint position);
 
@@ -61,6 +64,7 @@ class TPaletteWindow : public QWidget {
 
     CardActions* card_;
     festoon::WindowDrag* sharedDrag_; // the main window's, or nullptr
+    QString pieceKind_;
 };
 
 // A picture compiled into the program (skins, glyphs); throws PlatformError when it cannot be read.

@@ -18,6 +18,8 @@ GridCatalog CartoonCatalog() {
     catalog.thumbnailFolder = QStringLiteral("pic\\cartoon\\%1\\pic\\");
     catalog.pageFolder = QStringLiteral("pic\\cartoon\\%1\\");
     catalog.sharesMainWindowDrag = true;
+    catalog.title = QStringLiteral("Cartoons");
+    catalog.pieceKind = QStringLiteral("Cartoon");
     return catalog;
 }
 

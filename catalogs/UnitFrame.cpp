@@ -18,6 +18,8 @@ GridCatalog FrameCatalog() {
     catalog.thumbnailFolder = QStringLiteral("pic\\Frame\\%1\\small\\");
     catalog.pageFolder = QStringLiteral("pic\\Frame\\%1\\");
     catalog.sharesMainWindowDrag = true;
+    catalog.title = QStringLiteral("Frames");
+    catalog.pieceKind = QStringLiteral("Frame");
     return catalog;
 }
 

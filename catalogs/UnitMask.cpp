@@ -19,6 +19,8 @@ GridCatalog MaskCatalog() {
     catalog.pageFolder = QStringLiteral("pic\\mask\\%1\\big\\");
     // The folder is set first, so that a failing thumbnail at start still leaves page 1's masks usable.
     catalog.folderBeforeThumbnails = true;
+    catalog.title = QStringLiteral("Masks");
+    catalog.pieceKind = QStringLiteral("Mask");
     return catalog;
 }
 

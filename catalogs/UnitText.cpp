@@ -51,8 +51,8 @@ TFlatButton* MakeCaptionButton(QWidget* parent, const QString& caption, QRect ge
 } // namespace
 
 TFormText::TFormText(const PaletteContext& context)
-    : TPaletteWindow(context,
-                     {QSize(470, 369), QPoint(296, 154), QStringLiteral(":/art/skins/text.bmp"), false}) {
+    : TPaletteWindow(context, {QSize(470, 369), QPoint(296, 154), QStringLiteral(":/art/skins/text.bmp"),
+                               false, QStringLiteral("Balloons and Lettering"), QStringLiteral("Balloon")}) {
     setObjectName(QStringLiteral("FormText"));
 
     Label1 =
@@ -64,6 +64,7 @@ TFormText::TFormText(const PaletteContext& context)
 
     FlatEdit1 = new TFlatEdit(this);
     FlatEdit1->setObjectName(QStringLiteral("FlatEdit1"));
+    FlatEdit1->setAccessibleName(QStringLiteral("Words to put on the card"));
     FlatEdit1->setGeometry(24, 290, 409, 19);
     FlatEdit1->setFocusPolicy(Qt::StrongFocus);
     FlatEdit1->ColorFlat = palette().color(QPalette::Button);
@@ -73,12 +74,16 @@ TFormText::TFormText(const PaletteContext& context)
     FlatButton1 = MakeCaptionButton(this, QStringLiteral("OK"), {240, 320, 80, 23});
     FlatButton1->setObjectName(QStringLiteral("FlatButton1"));
     connect(FlatButton1, &TFlatButton::clicked, this, &TFormText::FlatButton1Click);
+    FlatButton1->setToolTip(QStringLiteral("Choose a font and a colour, and put the words on the card"));
     FlatButton2 = MakeCaptionButton(this, QStringLiteral("Cancel"), {344, 320, 80, 23});
     FlatButton2->setObjectName(QStringLiteral("FlatButton2"));
     connect(FlatButton2, &TFlatButton::clicked, this, &TFormText::FlatButton2Click);
-    BtnClose = MakeHideButton(QPoint(412, 8), QStringLiteral(":/art/glyphs/bar.bmp"));
+    FlatButton2->setToolTip(QStringLiteral("Clear the words and put the palette away"));
+    BtnClose = MakeHideButton(QPoint(412, 8), QStringLiteral(":/art/glyphs/bar.bmp"),
+                              QStringLiteral("Put the palette away"));
     BtnClose->setObjectName(QStringLiteral("BtnClose"));
-    BtnHide = MakeHideButton(QPoint(425, 8), QStringLiteral(":/art/glyphs/cross.bmp"));
+    BtnHide = MakeHideButton(QPoint(425, 8), QStringLiteral(":/art/glyphs/cross.bmp"),
+                             QStringLiteral("Close the palette"));
     BtnHide->setObjectName(QStringLiteral("BtnHide"));
 
     for (int item = 1; item <= kBalloonCount; ++item) {

@@ -20,6 +20,8 @@ GridCatalog FlowerCatalog() {
     catalog.pageFolder = QStringLiteral("pic\\flower\\%1\\");
     catalog.firstThumbnailFolder = QStringLiteral("pic\\Flower\\1\\small\\");
     catalog.sharesMainWindowDrag = true;
+    catalog.title = QStringLiteral("Flowers");
+    catalog.pieceKind = QStringLiteral("Flower");
     return catalog;
 }
 

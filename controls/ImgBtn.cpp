@@ -1,6 +1,7 @@
 // TImgBtn: shows Pic at rest, PicUp while hovered and PicDown while the left button is held on it.
 #include "controls/ImgBtn.h"
 
+#include "controls/AccessibleControls.h"
 #include "controls/TransparentKey.h"
 #include "platform/ErrorReporting.h"
 
@@ -8,7 +9,13 @@
 #include <QPainter>
 #include <QPointer>
 
-TImgBtn::TImgBtn(QWidget* parent) : QWidget(parent) {}
+TImgBtn::TImgBtn(QWidget* parent) : QWidget(parent) {
+    InstallAccessibleControls();
+}
+
+void TImgBtn::click() {
+    festoon::RunReportingErrors([this] { emit clicked(); });
+}
 
 TImgBtn::Face TImgBtn::MakeFace(const QImage& picture) {
     return {picture, KeyOutBottomLeftColour(picture)};

@@ -1,6 +1,7 @@
 // TFlatButton: painting, mouse and Space-key handling, and the hot look of the flat push button.
 #include "controls/TFlatButtonUnit.h"
 
+#include "controls/AccessibleControls.h"
 #include "controls/FlatPainting.h"
 #include "controls/TransparentKey.h"
 #include "platform/ErrorReporting.h"
@@ -36,7 +37,12 @@ void DrawBevel(QPainter& painter, const QRect& rect, const QColor& topLeft, cons
 
 } // namespace
 
+void TFlatButton::click() {
+    festoon::RunReportingErrors([this] { emit clicked(); });
+}
+
 TFlatButton::TFlatButton(QWidget* parent) : QWidget(parent) {
+    InstallAccessibleControls();
     // Pressing gives the focus (so Space works afterwards), but Tab passes over flat buttons.
     setFocusPolicy(Qt::ClickFocus);
     setMouseTracking(true);

@@ -46,6 +46,8 @@ class TFlatButton : public QWidget, public FlatHotTarget {
     int ModalResult = 0;
 
     void setHotLook(bool hot) override;
+    // Runs the click as a release on the button would (assistive tools).
+    void click();
 
   signals:
     void clicked();

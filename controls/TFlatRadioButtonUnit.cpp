@@ -1,6 +1,7 @@
 // TFlatRadioButton: painting, checking within a group, and the hot look of the flat radio button.
 #include "controls/TFlatRadioButtonUnit.h"
 
+#include "controls/AccessibleControls.h"
 #include "controls/FlatPainting.h"
 #include "platform/ErrorReporting.h"
 
@@ -20,6 +21,7 @@ FlatHotTracker& RadioHotTracker() {
 } // namespace
 
 TFlatRadioButton::TFlatRadioButton(QWidget* parent) : QWidget(parent) {
+    InstallAccessibleControls();
     setFocusPolicy(Qt::ClickFocus);
     setMouseTracking(true);
     resize(121, 17);

@@ -81,11 +81,15 @@ int Composition::Place(Layer layer) {
 }
 
 int Composition::PlacePhoto(const QImage& photo, const QImage& defaultMask) {
+    return PlacePhotoAt(photo, defaultMask, kPhotoPosition);
+}
+
+int Composition::PlacePhotoAt(const QImage& photo, const QImage& defaultMask, QPoint topLeft) {
     const QSize source = PhotoSourceSize(photo.size(), canvasSize_);
     Layer layer;
     layer.slot = FirstFreeSlot();
     layer.name = QStringLiteral("man") + QString::number(layer.slot);
-    layer.bounds = QRect(kPhotoPosition, PhotoDisplaySize(source));
+    layer.bounds = QRect(topLeft, PhotoDisplaySize(source));
     layer.picture = StretchBitmap(photo, source.width(), source.height());
     layer.mask = ToBitmap24(defaultMask);
     return Place(std::move(layer));

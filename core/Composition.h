@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QImage>
 #include <QList>
+#include <QPoint>
 #include <QSize>
 #include <QString>
 #include <array>
@@ -62,8 +63,10 @@ class Composition {
 
     // --- placing: each new object goes to the first free slot as the topmost, selected, marked
     // object, and the card is recomposed; each returns the slot ---
-    // A photo, sized by the photo rules, with a copy of the default mask, named "man<slot>".
+    // A photo at 10, 10, sized by the photo rules, with a copy of the default mask, named "man<slot>".
     int PlacePhoto(const QImage& photo, const QImage& defaultMask);
+    // The same with the photo's top-left corner at `topLeft` (a photo dropped on the canvas).
+    int PlacePhotoAt(const QImage& photo, const QImage& defaultMask, QPoint topLeft);
     // A piece of artwork at 10, 10, its size the picture's divided by `divisor` (at least 1 x 1); it
     // keeps its picture and mask at full size and takes over the slot's name.
     int PlaceArtwork(const QImage& picture, const QImage& mask, int divisor);

@@ -1,6 +1,7 @@
 // The error box, and the guard that runs a user action and reports its failure.
 #include "platform/ErrorReporting.h"
 
+#include "core/ErrorAdvice.h"
 #include "core/PlatformError.h"
 #include "platform/ActivateOnShow.h"
 
@@ -19,6 +20,10 @@ std::function<void(const QString&)>& Sink() {
 } // namespace
 
 void ReportError(const QString& message) {
+    ReportError(message, ErrorAdvice(message));
+}
+
+void ReportError(const QString& message, const QString& advice) {
     if (Sink()) {
         Sink()(message);
         return;
@@ -31,6 +36,11 @@ void ReportError(const QString& message) {
     QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("errorBox"));
+    // The message stays plain text, as it always reads; only the advice is set smaller.
+    box.setTextFormat(Qt::PlainText);
+    if (!advice.isEmpty()) {
+        box.setInformativeText(QStringLiteral("<small>%1</small>").arg(advice.toHtmlEscaped()));
+    }
     ActivateOnShow(box);
     box.exec();
 }

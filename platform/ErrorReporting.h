@@ -15,8 +15,12 @@ bool RunReportingErrors(const std::function<void()>& action);
 // Reports the exception being handled; call only inside a catch block.
 void ReportCurrentException();
 
-// Shows a message in the error box (or hands it to the sink that tests install).
+// Shows a message in the error box (or hands it to the sink that tests install). Below the message, in
+// smaller type, the box says what it means and what to do next where the message alone is cryptic
+// (festoon::ErrorAdvice).
 void ReportError(const QString& message);
+// The same with the advice given.
+void ReportError(const QString& message, const QString& advice);
 // Replaces the error box, e.g. with a recorder in tests; an empty function restores the box.
 void SetErrorSink(std::function<void(const QString&)> sink);
 

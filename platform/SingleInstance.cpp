@@ -1,5 +1,6 @@
 // Single-instance guard: QLockFile for "is another instance running", QLocalServer/QLocalSocket for
-// "bring your window back".
+// "open these files" and "bring your window back". A second start writes one request a line: "open "
+// and the file's URL (percent-encoded, so that no path can break a line), then "show".
 #include "platform/SingleInstance.h"
 
 #include <QDir>
@@ -7,13 +8,19 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QUrl>
 #include <QWidget>
 #include <unistd.h>
 
 namespace festoon {
 namespace {
 
-const QByteArray kShowRequest = QByteArrayLiteral("show\n");
+const QByteArray kShowRequest = QByteArrayLiteral("show");
+const QByteArray kOpenRequest = QByteArrayLiteral("open ");
+// A longer line is no request of ours: the connection is dropped rather than buffered without end.
+constexpr qsizetype kLongestLine = 64 * 1024;
+// Files collected from a connection until its "show", per socket.
+const char* const kFilesProperty = "festoonGivenFiles";
 
 // The user's runtime folder, private to the user; the shared temp folder (with the user's id in the
 // names) only when there is none.
@@ -79,15 +86,33 @@ void SingleInstanceGuard::listen(QWidget* window) {
 void SingleInstanceGuard::readRequests() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        const auto handle = [this, socket] {
-            if (socket->readAll().contains(kShowRequest)) {
-                bringBack();
-            }
-        };
-        connect(socket, &QLocalSocket::readyRead, this, handle);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readLines(socket); });
         if (socket->bytesAvailable() > 0) {
-            handle();
+            readLines(socket);
         }
+    }
+}
+
+void SingleInstanceGuard::readLines(QLocalSocket* socket) {
+    while (socket->canReadLine()) {
+        const QByteArray line = socket->readLine(kLongestLine + 1).trimmed();
+        QStringList files = socket->property(kFilesProperty).toStringList();
+        if (line.startsWith(kOpenRequest)) {
+            const QUrl url = QUrl::fromEncoded(line.mid(kOpenRequest.size()));
+            if (url.isLocalFile()) {
+                files.append(url.toLocalFile());
+            }
+            socket->setProperty(kFilesProperty, files);
+        } else if (line == kShowRequest) {
+            socket->setProperty(kFilesProperty, QStringList());
+            if (!files.isEmpty()) {
+                emit filesGiven(files);
+            }
+            bringBack();
+        }
+    }
+    if (socket->bytesAvailable() > kLongestLine) {
+        socket->abort();
     }
 }
 
@@ -107,14 +132,26 @@ void SingleInstanceGuard::bringBack() {
 }
 
 bool SingleInstanceGuard::askFirstToShow(int timeoutMs) {
+    return askFirstToOpen({}, timeoutMs);
+}
+
+bool SingleInstanceGuard::askFirstToOpen(const QStringList& files, int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(SocketPath(name_));
     if (!socket.waitForConnected(timeoutMs)) {
         return false;
     }
-    // No answer is awaited: the first instance may be busy, and the request waits in the socket.
-    socket.write(kShowRequest);
-    const bool sent = socket.waitForBytesWritten(timeoutMs);
+    QByteArray requests;
+    for (const QString& file : files) {
+        requests += kOpenRequest + QUrl::fromLocalFile(file).toEncoded() + '\n';
+    }
+    requests += kShowRequest + '\n';
+    // No answer is awaited: the first instance may be busy, and the requests wait in the socket.
+    socket.write(requests);
+    bool sent = true;
+    while (sent && socket.bytesToWrite() > 0) {
+        sent = socket.waitForBytesWritten(timeoutMs);
+    }
     socket.disconnectFromServer();
     return sent;
 }

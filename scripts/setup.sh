@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libpixman-1-dev
   fonts-noto-color-emoji fonts-dejavu-core fontconfig
   fp-utils xchm xdg-utils
+  dpkg-dev appstream desktop-file-utils
   xvfb xauth x11-utils xdotool xclip imagemagick python3-pil
   clang libclang-rt-14-dev clang-format
 )

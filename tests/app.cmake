@@ -9,6 +9,8 @@ festoon_add_tests(app_editing_tests
     app/Unit1Save_test.cpp
     app/Unit1History_test.cpp
     app/Unit1Cards_test.cpp
+    app/Unit1Files_test.cpp
+    app/GivenFiles_test.cpp
   LIBS festoon_ui festoon_test_support festoon_widget_test_main Qt6::Test)
 
 # The main window, its canvas and the image control.

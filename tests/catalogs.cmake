@@ -20,4 +20,5 @@ festoon_add_tests(festoon_catalogs_window_tests
   SOURCES
     catalogs/CatalogTestSupport.cpp
     catalogs/Palettes_test.cpp
+    catalogs/Accessibility_test.cpp
   LIBS festoon_ui festoon_test_support festoon_widget_test_main Qt6::Test)

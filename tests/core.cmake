@@ -22,4 +22,5 @@ festoon_add_tests(core_codec_tests
     core/FileIO_test.cpp
     core/PictureFile_test.cpp
     core/FrameBlend_test.cpp
+    core/ErrorAdvice_test.cpp
   LIBS festoon_core festoon_test_support JPEG::JPEG GTest::gtest_main)

@@ -11,10 +11,9 @@ import sys
 import time
 
 from harness import Failure, read_picture, run_test, solid, write_bmp
-from program_ui import BMP, Festoon
+from program_ui import BMP, CARD, Festoon
 
 SCREEN = (1024, 768)
-CARD = 3  # the save dialog's third file type
 QUESTION = "Restore the card you were working on?"
 
 

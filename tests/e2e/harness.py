@@ -238,17 +238,18 @@ class Session:
         self.display = self.xvfb = None
         raise Failure("no free display for Xvfb")
 
-    def start_program(self, program=None, name="program"):
-        """Starts the program (or another copy of it) and returns its process."""
+    def start_program(self, program=None, name="program", args=()):
+        """Starts the program (or another copy of it) with the given arguments in the session's working
+        folder, and returns its process."""
         log = open(os.path.join(self.artefacts, f"{name}.log"), "wb")
-        process = subprocess.Popen([program or self.program], env=self.env(), cwd=self.work,
+        process = subprocess.Popen([program or self.program, *args], env=self.env(), cwd=self.work,
                                    stdout=log, stderr=subprocess.STDOUT)
         log.close()
         self.processes.append(process)
         return process
 
-    def start_and_wait_for_main_window(self, program=None):
-        process = self.start_program(program)
+    def start_and_wait_for_main_window(self, program=None, args=()):
+        process = self.start_program(program, args=args)
         window = self.wait_for_window(lambda w: (w.width, w.height) == self.main_window_size and (w.x, w.y) == (0, 0),
                                       "the main window", process=process)
         self.wait_until_settled()

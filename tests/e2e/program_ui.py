@@ -22,7 +22,7 @@ THUMBNAIL_ROWS = (74, 160, 250, 338)
 TEXT_THUMBNAILS = ((24, 74), (126, 74), (236, 74), (346, 74), (24, 162), (128, 160), (238, 160), (348, 160))
 PAGE_BUTTON_2 = {"Mask": 40, "Frame": 48, "Cartoon": 64, "Flower": 64}  # x inside the page selector
 PAGE_SELECTOR_LEFT = {"Mask": 16, "Frame": 16, "Cartoon": 16, "Flower": 18}
-JPEG, BMP = 1, 2  # the save dialog's file types
+JPEG, BMP, CARD = 1, 2, 3  # the save dialog's file types
 
 
 def centre(box):
@@ -38,8 +38,8 @@ class Festoon:
         self.process = None
         self.main = None
 
-    def start(self):
-        self.process, self.main = self.session.start_and_wait_for_main_window(self.program)
+    def start(self, *args):
+        self.process, self.main = self.session.start_and_wait_for_main_window(self.program, args)
         return self
 
     def file_beside(self, *relative):
@@ -155,10 +155,11 @@ class Festoon:
 
     def save_as(self, path, file_type):
         """Saves through the real save dialog: the name typed into its name box, the type chosen in its
-        file-type list (Tab leads there from the name; the list starts at JPEG)."""
+        file-type list (Tab leads there from the name; the list shows the type used last, so Home goes
+        to JPEG first)."""
         dialog = self.open_save_dialog()
         self.session.type_text(path)
-        self.session.key("Tab", *(["Down"] * (file_type - 1)))
+        self.session.key("Tab", "Home", *(["Down"] * (file_type - 1)))
         self.session.screenshot(f"save-dialog-{os.path.basename(path)}")
         self.session.key("Return")
         self.session.wait_window_gone(dialog, "the save dialog")

@@ -64,6 +64,28 @@ TEST(ErrorReporting, TheBoxIsTitledWithTheApplicationsName) {
     EXPECT_EQ(text, QStringLiteral("Cannot create file /x/y.jpg"));
 }
 
+TEST(ErrorReporting, TheBoxExplainsACrypticMessageBelowItInPlainWords) {
+    QStringList texts;
+    QStringList advice;
+    const auto read = [&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        texts << box->text();
+        advice << box->informativeText();
+        box->accept();
+    };
+    WhenModalShows(read);
+    ReportError(PlatformError::Jpeg(9999).message());
+    WhenModalShows(read);
+    ReportError(QStringLiteral("Nothing cryptic <here>"));
+    // The message reads exactly as before; the advice is the second, smaller line.
+    EXPECT_EQ(texts,
+              QStringList({QStringLiteral("JPEG error #9999"), QStringLiteral("Nothing cryptic <here>")}));
+    EXPECT_EQ(advice,
+              QStringList({QStringLiteral("<small>The file is damaged, or it is not a JPEG picture.</small>"),
+                           QString()}));
+}
+
 TEST(ErrorReporting, RecorderRestoresTheBoxWhenItEnds) {
     {
         ErrorRecorder recorder;

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -108,4 +109,75 @@ TEST(SingleInstance, SocketLeftByACrashIsReplaced) {
     SingleInstanceGuard second(name);
     EXPECT_TRUE(second.askFirstToShow(1000));
     EXPECT_TRUE(requests.wait(3000));
+}
+
+TEST(SingleInstance, SecondStartHandsOverItsFilesBeforeAskingToShow) {
+    const QString name = UniqueName();
+    SingleInstanceGuard first(name);
+    first.listen(nullptr);
+    QStringList order;
+    QList<QStringList> given;
+    QObject::connect(&first, &SingleInstanceGuard::filesGiven, [&](const QStringList& paths) {
+        given.append(paths);
+        order.append(QStringLiteral("files"));
+    });
+    QObject::connect(&first, &SingleInstanceGuard::showRequested,
+                     [&] { order.append(QStringLiteral("show")); });
+
+    // Names that a line-based request must carry intact: spaces, a line break, a percent sign, non-ASCII.
+    const QStringList files = {QStringLiteral("/photos/beach day.jpg"),
+                               QStringLiteral("/photos/two\nlines.bmp"), QStringLiteral("/photos/100%.jpg"),
+                               QStringLiteral("/fotos/Übersee é.JPG")};
+    SingleInstanceGuard second(name);
+    EXPECT_TRUE(second.askFirstToOpen(files, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return order.size() == 2; }, 3000));
+    EXPECT_EQ(order, QStringList({QStringLiteral("files"), QStringLiteral("show")}));
+    ASSERT_EQ(given.size(), 1);
+    EXPECT_EQ(given[0], files);
+
+    // A start without files only asks to show.
+    EXPECT_TRUE(second.askFirstToShow(1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return order.size() == 3; }, 3000));
+    EXPECT_EQ(given.size(), 1);
+}
+
+TEST(SingleInstance, RequestsArriveWhateverWayTheBytesAreSplit) {
+    const QString name = UniqueName();
+    SingleInstanceGuard first(name);
+    first.listen(nullptr);
+    QList<QStringList> given;
+    QSignalSpy shown(&first, &SingleInstanceGuard::showRequested);
+    QObject::connect(&first, &SingleInstanceGuard::filesGiven,
+                     [&](const QStringList& paths) { given.append(paths); });
+
+    QLocalSocket socket;
+    socket.connectToServer(SingleInstanceGuard::SocketPath(name));
+    ASSERT_TRUE(socket.waitForConnected(1000));
+    // A request cut in the middle, an unknown one and a link to something else than a file are waited
+    // for or passed over; only the complete requests count.
+    for (const QByteArray& piece :
+         {QByteArray("open file:///a.j"), QByteArray("pg\nhello\nopen https://x.org/b.jpg\n"),
+          QByteArray("open file:///c.bmp\nsh"), QByteArray("ow\n")}) {
+        socket.write(piece);
+        ASSERT_TRUE(socket.waitForBytesWritten(1000));
+        QTest::qWait(50);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown.count() == 1; }, 3000));
+    ASSERT_EQ(given.size(), 1);
+    EXPECT_EQ(given[0], QStringList({QStringLiteral("/a.jpg"), QStringLiteral("/c.bmp")}));
+}
+
+TEST(SingleInstance, AnEndlessLineIsCutOff) {
+    const QString name = UniqueName();
+    SingleInstanceGuard first(name);
+    first.listen(nullptr);
+    QSignalSpy shown(&first, &SingleInstanceGuard::showRequested);
+    QLocalSocket socket;
+    socket.connectToServer(SingleInstanceGuard::SocketPath(name));
+    ASSERT_TRUE(socket.waitForConnected(1000));
+    const QByteArray chunk(256 * 1024, 'x');
+    socket.write(chunk);
+    socket.waitForBytesWritten(1000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return socket.state() == QLocalSocket::UnconnectedState; }, 3000));
+    EXPECT_EQ(shown.count(), 0);
 }
