@@ -190,7 +190,7 @@ class TFormMain : public QWidget, public CardActions {
     void CreateHistoryControls(); // the greyed faces of undo and redo (Unit1History.cpp)
     // Greys the undo and redo buttons and actions when there is nothing to undo or redo.
     void ShowHistoryState();
-    // Undo and redo end a drag in progress, as deleting does: its band belongs to the card that was.
+    // Ends a drag in progress without applying its band (undo, redo, deleting, opening a card).
     void AbandonDrag();
     // The card after an undo or redo: shown, the drag slot following the selection.
     void ShowRestoredCard(festoon::Composition card);

@@ -23,15 +23,16 @@ void TFormMain::EditCard(const std::function<void(festoon::Composition&)>& edit)
     // step of the history.
     festoon::Composition edited = card_;
     edit(edited);
-    if (!(edited == card_)) {
+    const bool changed = !(edited == card_);
+    if (changed) {
         history_.Record(card_);
         card_ = std::move(edited);
         ShowHistoryState();
-        ShowCard();
-        emit cardChanged(card_);
-        return;
     }
     ShowCard();
+    if (changed) {
+        emit cardChanged(card_);
+    }
 }
 
 void TFormMain::ShowCard() {

@@ -163,12 +163,9 @@ void TFormMain::DeleteTopObject() {
     if (card_.IsEmpty()) {
         return;
     }
-    if (EditDragging) {
-        // The Delete key pressed during a drag: the drag ends with the object, so that the release
-        // applies its band to nothing.
-        EditDragging = false;
-        ImTouMing->HideBand();
-    }
+    // The Delete key pressed during a drag: the drag ends with the object, so that the release applies
+    // its band to nothing.
+    AbandonDrag();
     EditCard([](festoon::Composition& card) { card.DeleteTop(); });
     DragSlot = card_.SelectedSlot();
 }
