@@ -5,6 +5,7 @@ canvas, JPEG, at first) leads to the real save dialog; the exported file is thre
 the photo upright at three times its place."""
 
 import os
+import struct
 import subprocess
 import sys
 
@@ -15,14 +16,23 @@ SCREEN = (1024, 768)
 TOP, BOTTOM = (220, 40, 40), (40, 60, 220)  # the upright photo: red above blue
 
 
+def with_orientation(jpeg, orientation):
+    """The JPEG with an APP1 marker after its start declaring the EXIF orientation, as a phone writes it:
+    a little-endian TIFF structure of one directory holding one entry."""
+    tiff = b"II*\0" + struct.pack("<IH", 8, 1) + struct.pack("<HHIHH", 0x0112, 3, 1, orientation, 0)
+    payload = b"Exif\0\0" + tiff + struct.pack("<I", 0)
+    return jpeg[:2] + b"\xff\xe1" + struct.pack(">H", len(payload) + 2) + payload + jpeg[2:]
+
+
 def stored_on_its_side(session):
     """A 300 x 200 JPEG stored turned a quarter anticlockwise (red on the left), tagged to be turned
     a quarter clockwise: upright it is 200 x 300, red above blue."""
-    left, right = solid(150, 200, TOP), solid(150, 200, BOTTOM)
-    write_bmp(session.path("left.bmp"), left)
-    write_bmp(session.path("right.bmp"), right)
+    write_bmp(session.path("left.bmp"), solid(150, 200, TOP))
+    write_bmp(session.path("right.bmp"), solid(150, 200, BOTTOM))
     subprocess.run(["convert", session.path("left.bmp"), session.path("right.bmp"), "+append", "-quality", "95",
-                    "-orient", "RightTop", session.path("phone.jpg")], check=True)
+                    session.path("stored.jpg")], check=True)
+    with open(session.path("stored.jpg"), "rb") as stored, open(session.path("phone.jpg"), "wb") as phone:
+        phone.write(with_orientation(stored.read(), 6))
     return session.path("phone.jpg")
 
 
@@ -31,10 +41,11 @@ def run(session):
     app = Festoon(session).start()
     app.open_file("Photo", photo)
     session.screenshot("photo-upright")
-    # Upright, 400 pixels along its longer side: 267 x 400 at 10, 10.
-    app.expect_selection((10, 10, 267, 400), "the upright photo")
+    # Upright, 400 pixels along its longer side: 266 x 400 at 10, 10.
+    app.expect_selection((10, 10, 266, 400), "the upright photo")
 
     before = session.windows()
+    session.focus(app.main)
     session.key("ctrl+e")
     dialog = session.wait_for_new_window(before, "the Export dialog")
     session.focus(dialog)
