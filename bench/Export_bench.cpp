@@ -49,6 +49,7 @@ const PhotoFile& Photo() {
 }
 
 void BM_LoadPhoto6000x4000(benchmark::State& state) {
+    (void)Photo(); // made before the clock runs
     const QImage mask = festoon::testing::SoftOvalMask(64, 64);
     for (auto _ : state) {
         festoon::Composition card(kCanvas, Solid(8, 8, qRgb(240, 230, 210)));
@@ -62,6 +63,7 @@ BENCHMARK(BM_LoadPhoto6000x4000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The reference: the photo decoded in full, as loading did before.
 void BM_LoadPhotoFullDecode(benchmark::State& state) {
+    (void)Photo();
     const QImage mask = festoon::testing::SoftOvalMask(64, 64);
     for (auto _ : state) {
         festoon::Composition card(kCanvas, Solid(8, 8, qRgb(240, 230, 210)));
