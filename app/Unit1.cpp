@@ -1,6 +1,7 @@
 // The main window as a window: its controls, start-up (FormCreate), the skin it is shaped by, dragging
 // it by its background, and the minimise and close buttons.
 #include "app/Unit1.h"
+#include "platform/Application.h"
 
 #include "app/EditingSurface.h"
 #include "catalogs/PaletteWindow.h"
@@ -185,7 +186,7 @@ QString TooltipWithKeys(const char* description, const char* keys) {
 } // namespace
 
 TFormMain::TFormMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
-    setWindowTitle(QApplication::applicationDisplayName());
+    setWindowTitle(festoon::ProgramName());
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     OpenDialog1.Filter = QStringLiteral("*.bmp *.jpg|*.bmp;*.jpg");
     SaveDialog1.Filter = QStringLiteral(
