@@ -1,6 +1,7 @@
 // The main window as a window: its controls, start-up (FormCreate), the skin it is shaped by, dragging
 // it by its background, and the minimise and close buttons.
 #include "app/Unit1.h"
+#include "platform/Application.h"
 
 #include "app/CardExporting.h"
 #include "app/EditingSurface.h"
@@ -194,7 +195,7 @@ QString TooltipWithKeys(const char* description, const char* keys) {
 } // namespace
 
 TFormMain::TFormMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
-    setWindowTitle(QApplication::applicationDisplayName());
+    setWindowTitle(festoon::ProgramName());
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     OpenDialog1.Filter =
         QStringLiteral("Pictures|*.jpg;*.jpeg;*.jpe;*.jfif;*.bmp;*.png;*.webp;*.tif;*.tiff;*.gif");

@@ -101,10 +101,17 @@ def check_main_window(session, app, resources):
     print(f"all {len(LAYOUT)} buttons of the main window are on the screen, uncovered and apart")
 
 
+PALETTE_TITLES = {"Mask": "Masks", "Flower": "Flowers", "Cartoon": "Cartoons", "Frame": "Frames",
+                  "Text": "Balloons and Lettering"}
+
+
 def check_palettes(session, app):
     for button in ("Mask", "Flower", "Cartoon", "Frame", "Text"):
         size = TEXT_PALETTE_SIZE if button == "Text" else GRID_PALETTE_SIZE
         palette = app.open_palette(button)
+        # The title as the window system shows it, with nothing appended to it.
+        if palette.name != f"Festoon \u2013 {PALETTE_TITLES[button]}":
+            raise Failure(f"the {button} palette is titled {palette.name!r}")
         if button == "Text":
             thumbnails = {f"thumbnail {i + 1}": (x, y, 80, 80) for i, (x, y) in enumerate(TEXT_THUMBNAILS)}
         else:
