@@ -6,13 +6,16 @@
 // its display, the palettes' actions), Unit1Editing.cpp (mouse editing, copy, delete), Unit1Load.cpp
 // (photo and backdrop, decoded off the window's thread), Unit1Save.cpp (save, new task, help, close),
 // Unit1Palettes.cpp (showing the palettes), Unit1Files.cpp (files from the command line and drops,
-// the clipboard), Unit1History.cpp (undo and redo), Unit1Cards.cpp (opening card files).
+// the clipboard), Unit1History.cpp (undo and redo), Unit1Cards.cpp (opening card files), Unit1Export.cpp
+// (exports at any size, printing).
 #pragma once
 
 #include "catalogs/CardActions.h"
 #include "core/CardHistory.h"
 #include "core/CardRendering.h"
 #include "core/Composition.h"
+#include "core/ExportFile.h"
+#include "core/PictureFile.h"
 #include "platform/Dialogs.h"
 #include "platform/WindowDrag.h"
 
@@ -22,10 +25,12 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace festoon {
 class PictureLoading;
 }
+class CardExporting;
 class EditingSurface;
 class QAction;
 class QFrame;
@@ -57,8 +62,9 @@ class TFormMain : public QWidget, public CardActions {
     TImgBtn* BtnHelp = nullptr;
     TImgBtn* BtnCopy = nullptr;
     TImgBtn* BtnDelete = nullptr;
-    TImgBtn* OpenButton = nullptr; // opens a card file; below Help in the column
-    TImgBtn* UndoButton = nullptr; // beside the column's foot, greyed while there is nothing to undo
+    TImgBtn* OpenButton = nullptr;   // opens a card file; below Help in the column
+    TImgBtn* ExportButton = nullptr; // exports or prints the card at any size; below Open
+    TImgBtn* UndoButton = nullptr;   // beside the column's foot, greyed while there is nothing to undo
     TImgBtn* RedoButton = nullptr;
     QFrame* Panel1 = nullptr;
     QWidget* CanvasArea = nullptr;       // Panel1's inner area, filled by the editing surface
@@ -75,6 +81,7 @@ class TFormMain : public QWidget, public CardActions {
     festoon::OpenPictureDialog OpenDialog1;
     festoon::SaveDialog SaveDialog1;
     festoon::OpenPictureDialog OpenCardDialog;
+    festoon::SaveDialog ExportSaveDialog; // the file an export is written to
 
     // --- the card ---
     [[nodiscard]] const festoon::Composition& Card() const { return card_; }
@@ -106,6 +113,13 @@ class TFormMain : public QWidget, public CardActions {
     void Undo();
     void Redo();
     [[nodiscard]] const festoon::CardHistory& History() const { return history_; }
+
+    // --- exports and printing (Unit1Export.cpp) ---
+    // Shows the Export dialog; goes on to the file and the export, or to the printer.
+    void ExportClick();
+    // Asks for the file and exports the card to it with the settings, on a worker thread.
+    void ExportCardAs(const festoon::ExportSettings& settings);
+    [[nodiscard]] CardExporting& Exporting() const { return *exporting_; }
 
     // Asks for a card file and opens it (Unit1Cards.cpp).
     void OpenCardClick();
@@ -212,6 +226,10 @@ class TFormMain : public QWidget, public CardActions {
 
     void OpenFilesAt(const QStringList& paths, QPoint firstTopLeft);
     void PlacePhotoFile(const QString& path, QPoint topLeft);
+    // A photo read from its file placed as a new object, at 10, 10 or at `topLeft` (Unit1Load.cpp).
+    void PlaceLoadedPhoto(const festoon::LoadedPicture& loaded, std::optional<QPoint> topLeft);
+    // The size a photo's decode must reach for the object on this canvas.
+    [[nodiscard]] std::function<QSize(QSize)> PhotoDecodeSize() const;
 
     // The canvas's mouse, routed as the stacking of the surface and the objects decides (Unit1Editing.cpp).
     void CanvasPressed(QPoint position);
@@ -236,4 +254,8 @@ class TFormMain : public QWidget, public CardActions {
     // The slot whose object took the press being held, or 0 when the surface took it.
     int pressedObject_ = 0;
     std::unique_ptr<festoon::PictureLoading> loading_;
+    std::unique_ptr<CardExporting> exporting_;
+    // What the Export dialog offers first: the last choice, three times the canvas as JPEG at first.
+    festoon::ExportSettings exportSettings_;
+    int exportSizeChoice_ = 2;
 };

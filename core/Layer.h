@@ -1,6 +1,7 @@
 // One object on a card: where it sits, what it shows and through which mask.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -22,6 +23,10 @@ struct Layer {
     // How many times the picture on screen was blended over what lies beneath: 2 after every
     // recomposition, 1 after the object was moved or resized, until the next recomposition.
     int blendPasses = 2;
+    // The bytes of the file a photo was read from, kept so that an export decodes the photo again at the
+    // size it needs (empty for artwork, lettering and pictures from elsewhere). The picture above is what
+    // the canvas shows; the file's picture, upright, covers the same bounds.
+    QByteArray original = {};
 
     friend bool operator==(const Layer&, const Layer&) = default;
 };
