@@ -182,6 +182,11 @@ class TFormMain : public QWidget, public CardActions {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Card files dropped anywhere on the window but the canvas open (Unit1Files.cpp); photos need the
+    // canvas, where they land, and are refused elsewhere.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void CreateLayout();         // the controls at their design-time places (Unit1.cpp)
@@ -225,6 +230,9 @@ class TFormMain : public QWidget, public CardActions {
     QImage shownCanvas_;             // the canvas the surface shows, selection marks included
     QRect markedBounds_;             // the bounds the selection marks were drawn on, if any
     QImage defaultMask_;
+    // The skin enlarged to the window, at one device pixel to a logical one: it shapes the window and
+    // gives the flat buttons their colour, whatever picture the screen shows.
+    QImage windowSkin_;
     // Whether the editing surface lies above every object (then it takes every press) or below them.
     bool surfaceOnTop_ = false;
     // The slot whose object took the press being held, or 0 when the surface took it.
