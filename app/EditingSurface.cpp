@@ -25,6 +25,21 @@ void EditingSurface::ShowCanvas(const QImage& canvas) {
     update();
 }
 
+void EditingSurface::UpdateCanvas(const QImage& canvas, const QRegion& changed) {
+    if (shown_.size() != canvas.size()) {
+        ShowCanvas(canvas);
+        return;
+    }
+    source_ = QImage(); // the window keeps the canvas and changes it in place
+    QPainter painter(&shown_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& rect : changed) {
+        painter.drawImage(rect.topLeft(), canvas, rect);
+    }
+    painter.end();
+    update(changed);
+}
+
 void EditingSurface::ShowBand(const QRect& bounds) {
     bandVisible_ = true;
     SetBand(bounds);
@@ -76,8 +91,11 @@ void EditingSurface::paintEvent(QPaintEvent* event) {
     // The card keeps its size in logical pixels; where the screen has more device pixels to a logical
     // one, each card pixel is shown as a sharp block of them, never smoothed.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const QRect area = event->rect();
-    painter.drawImage(area, shown_, area);
+    // Rectangle by rectangle: a moving band asks for its thin edges only, whose bounding rectangle
+    // would be the whole band.
+    for (const QRect& area : event->region()) {
+        painter.drawImage(area, shown_, area);
+    }
     if (bandVisible_ && band_.width() > 2 && band_.height() > 2) {
         // A black outline one pixel wide whose far edges stop two pixels short of the band's.
         painter.setPen(QPen(Qt::black, 0));

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <QStringList>
 #include <QWidget>
 
@@ -16,6 +17,9 @@ class EditingSurface : public QWidget {
 
     // Shows a canvas-sized picture of the card (selection marks included), pixel for pixel.
     void ShowCanvas(const QImage& canvas);
+    // The same for a canvas that differs from the one shown only within `changed`: only that part is
+    // converted and repainted.
+    void UpdateCanvas(const QImage& canvas, const QRegion& changed);
     [[nodiscard]] const QImage& ShownCanvas() const { return shown_; }
 
     // The rubber band: a thin outline that follows a drag while the object stays where it was.

@@ -12,6 +12,7 @@
 
 #include "catalogs/CardActions.h"
 #include "core/CardHistory.h"
+#include "core/CardRenderer.h"
 #include "core/CardRendering.h"
 #include "core/Composition.h"
 #include "core/ExportFile.h"
@@ -86,7 +87,7 @@ class TFormMain : public QWidget, public CardActions {
     // --- the card ---
     [[nodiscard]] const festoon::Composition& Card() const { return card_; }
     // The card as the editing surface shows it, selection marks aside.
-    [[nodiscard]] const festoon::RenderedCard& RenderedCard() const { return rendered_; }
+    [[nodiscard]] const festoon::RenderedCard& RenderedCard() const { return renderer_.Rendered(); }
     [[nodiscard]] QSize CanvasSize() const { return card_.CanvasSize(); }
     // The mask a new photo starts with.
     [[nodiscard]] const QImage& DefaultMask() const { return defaultMask_; }
@@ -243,8 +244,9 @@ class TFormMain : public QWidget, public CardActions {
 
     festoon::Composition card_;
     festoon::CardHistory history_;
-    festoon::RenderedCard rendered_;
-    festoon::RenderScratch scratch_;
+    festoon::CardRenderer renderer_; // the card as last shown, rendered again only where it changes
+    QImage shownCanvas_;             // the canvas the surface shows, selection marks included
+    QRect markedBounds_;             // the bounds the selection marks were drawn on, if any
     QImage defaultMask_;
     // The skin enlarged to the window, at one device pixel to a logical one: it shapes the window and
     // gives the flat buttons their colour, whatever picture the screen shows.

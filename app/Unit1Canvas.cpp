@@ -36,14 +36,23 @@ void TFormMain::EditCard(const std::function<void(festoon::Composition&)>& edit)
 }
 
 void TFormMain::ShowCard() {
-    rendered_ = festoon::RenderCard(card_, scratch_);
-    QImage canvas = festoon::ShownCanvas(rendered_, card_);
+    // Only what changed is composed and painted again: what the rendering touched, and where the
+    // selection marks were and are now.
+    QRegion changed = renderer_.Render(card_);
+    QRect marked;
     if (card_.SelectionMarked()) {
         if (const festoon::Layer* selected = card_.LayerInSlot(card_.SelectedSlot())) {
-            DrawSelectionMarks(canvas, selected->bounds);
+            marked = selected->bounds;
         }
     }
-    ImTouMing->ShowCanvas(canvas);
+    changed += markedBounds_;
+    changed += marked;
+    markedBounds_ = marked;
+    festoon::UpdateShownCanvas(shownCanvas_, renderer_.Rendered(), card_, changed);
+    if (!marked.isEmpty()) {
+        DrawSelectionMarks(shownCanvas_, marked);
+    }
+    ImTouMing->UpdateCanvas(shownCanvas_, changed);
 }
 
 void TFormMain::ReplaceCard(const festoon::Composition& card) {

@@ -65,6 +65,7 @@ void TFormMain::BtnHelpClick() {
 void TFormMain::FormClose() {
     CancelLoads();
     card_ = festoon::Composition();
-    rendered_ = festoon::RenderedCard();
-    scratch_ = festoon::RenderScratch();
+    renderer_.Clear();
+    shownCanvas_ = QImage();
+    markedBounds_ = QRect();
 }

@@ -37,9 +37,8 @@ const Composition& FullCard() {
 
 void BM_HistoryRecompose(benchmark::State& state) {
     const Composition& card = FullCard(); // made before the clock starts
-    festoon::RenderScratch scratch;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(festoon::RenderCard(card, scratch));
+        benchmark::DoNotOptimize(festoon::RenderCard(card));
     }
 }
 BENCHMARK(BM_HistoryRecompose)->Unit(benchmark::kMillisecond);
@@ -50,10 +49,9 @@ void BM_UndoRedoStep(benchmark::State& state) {
     CardHistory history;
     history.Record(card);
     card.SetBounds(card.Layers()[25].slot, QRect(300, 200, 400, 266));
-    festoon::RenderScratch scratch;
     for (auto _ : state) {
         card = history.CanUndo() ? history.Undo(card) : history.Redo(card);
-        benchmark::DoNotOptimize(festoon::RenderCard(card, scratch));
+        benchmark::DoNotOptimize(festoon::RenderCard(card));
     }
 }
 BENCHMARK(BM_UndoRedoStep)->Unit(benchmark::kMillisecond);

@@ -1,32 +1,21 @@
-// The recomposition: the backdrop stretched over the canvas, then each object rendered over what lies
-// beneath it and, except the topmost, drawn into the canvas for the objects above.
+// The recomposition: the canvas is cut into bands of rows, each rendered on the render threads with the
+// backdrop copied in and every object rendered over what lies beneath it there.
 #include "core/CardRendering.h"
 
 #include "core/Bitmap.h"
+#include "core/CardArea.h"
 
 namespace festoon {
 
-RenderedCard RenderCard(const Composition& card, RenderScratch& scratch) {
-    RenderedCard rendered;
-    const QSize canvas = card.CanvasSize();
-    rendered.composed = StretchBitmap(card.Backdrop(), canvas.width(), canvas.height());
-    const QList<Layer>& layers = card.Layers();
-    rendered.pictures.reserve(layers.size());
-    for (qsizetype i = 0; i < layers.size(); ++i) {
-        const Layer& layer = layers[i];
-        rendered.pictures.append(RenderObject(rendered.composed, layer.bounds, layer.picture, layer.mask,
-                                              layer.blendPasses, scratch));
-        const bool topmost = i == layers.size() - 1;
-        if (!topmost) {
-            DrawUnscaled(rendered.pictures.last(), rendered.composed, layer.bounds.topLeft());
-        }
-    }
-    return rendered;
-}
-
 RenderedCard RenderCard(const Composition& card) {
-    RenderScratch scratch;
-    return RenderCard(card, scratch);
+    RenderedCard rendered;
+    rendered.composed = UnfilledBitmap(card.CanvasSize());
+    rendered.pictures.reserve(card.Layers().size());
+    for (const Layer& layer : card.Layers()) {
+        rendered.pictures.append(UnfilledBitmap(layer.bounds.size()));
+    }
+    RenderAreas(card, rendered, {WholeCard(card)});
+    return rendered;
 }
 
 QImage ShownCanvas(const RenderedCard& rendered, const Composition& card) {
@@ -35,6 +24,23 @@ QImage ShownCanvas(const RenderedCard& rendered, const Composition& card) {
         DrawUnscaled(rendered.pictures.last(), canvas, top->bounds.topLeft());
     }
     return canvas;
+}
+
+void UpdateShownCanvas(QImage& shown, const RenderedCard& rendered, const Composition& card,
+                       const QRegion& changed) {
+    if (shown.size() != rendered.composed.size() || shown.format() != rendered.composed.format()) {
+        shown = ShownCanvas(rendered, card);
+        shown.detach(); // its own pixels, which later updates change in place
+        return;
+    }
+    const Layer* top = card.TopLayer();
+    for (const QRect& rect : changed) {
+        CopyBlock(rendered.composed, rect, shown, rect.topLeft());
+        if (top != nullptr && !rendered.pictures.isEmpty()) {
+            CopyBlock(rendered.pictures.last(), rect.translated(-top->bounds.topLeft()), shown,
+                      rect.topLeft());
+        }
+    }
 }
 
 QImage CardPicture(const Composition& card) {

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "core/Composition.h"
-#include "core/RenderObject.h"
 
 #include <QImage>
 #include <QList>
+#include <QRegion>
 
 namespace festoon {
 
@@ -18,8 +18,8 @@ struct RenderedCard {
     QList<QImage> pictures;
 };
 
-// Renders every layer of the card. The scratch bitmaps are reused from one call to the next.
-[[nodiscard]] RenderedCard RenderCard(const Composition& card, RenderScratch& scratch);
+// Renders every layer of the card, the canvas cut into bands that the render threads share
+// (core/BandPool.h); the result is the same whatever the number of threads.
 [[nodiscard]] RenderedCard RenderCard(const Composition& card);
 
 // The finished card at the canvas size, as Save writes it: recomposed with every object blended twice,
@@ -29,5 +29,10 @@ struct RenderedCard {
 // The canvas as the windows show it: the composed canvas with the topmost object's picture drawn over
 // it (selection marks aside).
 [[nodiscard]] QImage ShownCanvas(const RenderedCard& rendered, const Composition& card);
+
+// Brings `shown`, a canvas as ShownCanvas gives it, up to date with `rendered` over `changed` only; a
+// shown canvas of another size than the card's is made anew, whole.
+void UpdateShownCanvas(QImage& shown, const RenderedCard& rendered, const Composition& card,
+                       const QRegion& changed);
 
 } // namespace festoon

@@ -25,6 +25,7 @@ Composition::Composition(QSize canvasSize, const QImage& backdrop)
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         slotNames_[static_cast<size_t>(slot)] = QStringLiteral("d") + QString::number(slot);
     }
+    TouchedEverything();
 }
 
 const Layer* Composition::TopLayer() const {
@@ -64,8 +65,10 @@ int Composition::FirstFreeSlot() const {
 int Composition::Place(Layer layer) {
     // A slot taken again while all are in use keeps one layer, moved to the top: a second entry would
     // render the same object twice.
+    QList<QRect> touched = {layer.bounds};
     const qsizetype previous = LayerIndex(layer.slot);
     if (previous >= 0) {
+        touched.append(layers_[previous].bounds);
         layers_.removeAt(previous);
     }
     if (layer.name.isNull()) {
@@ -75,6 +78,7 @@ int Composition::Place(Layer layer) {
     const int slot = layer.slot;
     layers_.append(std::move(layer));
     Recompose();
+    Touched(touched);
     selectedSlot_ = slot;
     selectionMarked_ = true;
     return slot;
@@ -135,6 +139,7 @@ void Composition::SelectAndRaise(int slot) {
     }
     layers_.move(index, layers_.size() - 1);
     Recompose();
+    Touched({layers_.last().bounds});
     selectedSlot_ = slot;
     selectionMarked_ = true;
 }
@@ -144,9 +149,11 @@ void Composition::SetBounds(int slot, const QRect& bounds) {
     if (layer == nullptr) {
         return;
     }
+    const QRect before = layer->bounds;
     layer->bounds = bounds;
     layer->blendPasses = 1;
     selectionMarked_ = false;
+    Touched({before, bounds});
 }
 
 bool Composition::DeleteTop() {
@@ -155,8 +162,10 @@ bool Composition::DeleteTop() {
     }
     const int slot = layers_.last().slot;
     slotNames_[static_cast<size_t>(slot)] = QStringLiteral("x") + QString::number(slot);
+    const QRect removed = layers_.last().bounds;
     layers_.removeLast();
     Recompose();
+    Touched({removed});
     // The selection passes to the new topmost object, which a press on the editing surface acts on.
     selectedSlot_ = layers_.isEmpty() ? 0 : layers_.last().slot;
     return true;
@@ -167,6 +176,7 @@ bool Composition::MaskPhoto(const QImage& mask) {
         if (layers_[i].name.contains(QStringLiteral("man"))) {
             layers_[i].mask = ToBitmap24(mask);
             Recompose();
+            Touched({layers_[i].bounds});
             return true;
         }
     }
@@ -179,24 +189,28 @@ void Composition::SetBackdrop(const QImage& picture, const QByteArray& original)
     backdropOriginal_ = original;
     frame_.reset();
     Recompose();
+    TouchedEverything();
 }
 
 void Composition::LayFrame(const QImage& picture, const QImage& mask) {
     backdrop_ = FramedBackdrop(cleanBackdrop_, picture, mask, canvasSize_);
     frame_ = Frame{ToBitmap24(picture), ToBitmap24(mask)};
     Recompose();
+    TouchedEverything();
 }
 
 void Composition::RemoveFrame() {
     backdrop_ = StretchBitmap(cleanBackdrop_, canvasSize_.width(), canvasSize_.height());
     frame_.reset();
     Recompose();
+    TouchedEverything();
 }
 
 void Composition::ClearForNewTask(const QString& prefix) {
     if (layers_.isEmpty()) {
         backdrop_ = StretchBitmap(cleanBackdrop_, canvasSize_.width(), canvasSize_.height());
         frame_.reset();
+        TouchedEverything();
         return;
     }
     for (int slot = 1; slot <= kSlotCount; ++slot) {
@@ -205,13 +219,45 @@ void Composition::ClearForNewTask(const QString& prefix) {
     layers_.clear();
     selectedSlot_ = 0;
     selectionMarked_ = false;
+    TouchedEverything();
 }
 
 void Composition::Recompose() {
+    QList<QRect> touched;
     for (Layer& layer : layers_) {
-        layer.blendPasses = 2;
+        if (layer.blendPasses != 2) {
+            touched.append(layer.bounds);
+            layer.blendPasses = 2;
+        }
     }
     selectionMarked_ = false;
+    Touched(touched);
+}
+
+void Composition::Touched(const QList<QRect>& rects) {
+    changes_.Touched(rects, RenderFingerprint());
+}
+
+void Composition::TouchedEverything() {
+    changes_.TouchedEverything(RenderFingerprint());
+}
+
+quint64 Composition::RenderFingerprint() const {
+    Fingerprint fingerprint;
+    fingerprint.Add(QRect(QPoint(0, 0), canvasSize_));
+    fingerprint.Add(backdrop_.cacheKey());
+    for (const Layer& layer : layers_) {
+        fingerprint.Add(quint64(layer.slot));
+        fingerprint.Add(layer.bounds);
+        fingerprint.Add(layer.picture.cacheKey());
+        fingerprint.Add(layer.mask.cacheKey());
+        fingerprint.Add(quint64(layer.blendPasses));
+    }
+    return fingerprint.Value();
+}
+
+std::optional<QList<QRect>> Composition::TouchedSince(const Composition& earlier) const {
+    return changes_.Since(earlier.changes_, earlier.RenderFingerprint(), RenderFingerprint());
 }
 
 } // namespace festoon

@@ -3,6 +3,7 @@
 // implicit sharing), so copies are cheap and can be kept, compared and rendered anywhere.
 #pragma once
 
+#include "core/CardChanges.h"
 #include "core/Layer.h"
 
 #include <QColor>
@@ -113,9 +114,22 @@ class Composition {
     // Shows every object blended twice over what lies beneath it again, without marks.
     void Recompose();
 
+    // --- what changed ---
+    // The rectangles of the canvas (they may reach past it) whose rendering the operations from
+    // `earlier` to this card touched; nullopt when that is not known, and the whole card must be
+    // rendered: this card does not come from `earlier` through operations that each stated what they
+    // touched, or one of them touched everything. Operations that do not state what they touched are
+    // safe: the cards compare fingerprints of everything rendering reads.
+    [[nodiscard]] std::optional<QList<QRect>> TouchedSince(const Composition& earlier) const;
+
     friend bool operator==(const Composition&, const Composition&) = default;
 
   private:
+    // States what an operation touched, after it changed the card (see CardChanges).
+    void Touched(const QList<QRect>& rects);
+    void TouchedEverything();
+    [[nodiscard]] quint64 RenderFingerprint() const;
+
     int Place(Layer layer);
     void MarkRecomposed();
     Layer* MutableLayer(int slot);
@@ -129,6 +143,7 @@ class Composition {
     std::array<QString, kSlotCount + 1> slotNames_; // index 0 unused
     int selectedSlot_ = 0;
     bool selectionMarked_ = false;
+    CardChanges changes_;
 };
 
 // Everything a card holds, the objects from the bottom layer to the topmost; slotNames[i] names slot i + 1.

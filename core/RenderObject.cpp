@@ -5,11 +5,9 @@
 
 #include "core/Bitmap.h"
 #include "core/MaskBlendRows.h"
-#include "core/RowStretcher.h"
+#include "core/StretchedRows.h"
 
 #include <cstring>
-#include <optional>
-#include <vector>
 
 namespace festoon {
 namespace {
@@ -21,44 +19,6 @@ void Resize(QImage& bitmap, int w, int h) {
         bitmap = QImage(w, h, kBitmapFormat);
     }
 }
-
-// Stretches a picture over the whole of a bitmap row by row; rows that repeat the source row of the
-// row above are copied from a kept copy of that stretched row, not from the bitmap, whose rows the
-// caller blends in place. A missing picture gives black (for a mask: nothing of the object shows),
-// never the previous object's pixels.
-class RowFiller {
-  public:
-    RowFiller(const QImage& source, QImage& bitmap) : source_(ToBitmap24(source)), bitmap_(bitmap) {
-        if (source_.isNull()) {
-            bitmap_.fill(Qt::black);
-        } else {
-            stretcher_.emplace(source_, bitmap_.rect(), bitmap_.rect());
-        }
-    }
-
-    uchar* Row(int y) {
-        uchar* out = bitmap_.scanLine(y);
-        if (stretcher_) {
-            const uchar* sourceRow = stretcher_->SourceRow(y);
-            const size_t rowBytes = static_cast<size_t>(bitmap_.width()) * 3;
-            if (sourceRow == previousSourceRow_) {
-                std::memcpy(out, stretchedRow_.data(), rowBytes);
-            } else {
-                stretcher_->DrawRow(y, out);
-                stretchedRow_.assign(out, out + rowBytes);
-            }
-            previousSourceRow_ = sourceRow;
-        }
-        return out;
-    }
-
-  private:
-    const QImage source_;
-    QImage& bitmap_;
-    std::optional<RowStretcher> stretcher_;
-    const uchar* previousSourceRow_ = nullptr;
-    std::vector<uchar> stretchedRow_;
-};
 
 // Asks for the next under row while this one is blended: the under rows are short pieces of the much
 // wider composed picture, which the processor's own prefetching picks up too late.
@@ -93,8 +53,8 @@ QImage RenderObject(const QImage& composedPicture, const QRect& bounds, const QI
         CopyBlock(composed, bounds, scratch.under, QPoint(0, 0));
     }
 
-    RowFiller layerRows(picture, scratch.layer);
-    RowFiller maskRows(mask, scratch.mask);
+    StretchedRows layerRows(ToBitmap24(picture), scratch.layer.size(), scratch.layer.rect());
+    StretchedRows maskRows(ToBitmap24(mask), scratch.mask.size(), scratch.mask.rect());
     const MaskBlendRowKernel blendRow = FastestMaskBlendRow();
     uchar* underBits = scratch.under.bits();
     for (int y = 0; y < h; ++y) {
@@ -106,8 +66,10 @@ QImage RenderObject(const QImage& composedPicture, const QRect& bounds, const QI
                 Prefetch(composed.constScanLine(bounds.top() + y + 1) + bounds.left() * 3, w * 3);
             }
         }
-        uchar* layerRow = layerRows.Row(y);
-        const uchar* maskRow = maskRows.Row(y);
+        uchar* layerRow = scratch.layer.scanLine(y);
+        uchar* maskRow = scratch.mask.scanLine(y);
+        layerRows.Row(y, layerRow);
+        maskRows.Row(y, maskRow);
         if (passes > 0) {
             blendRow(layerRow, underRow, maskRow, w, passes);
         }

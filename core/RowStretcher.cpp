@@ -20,8 +20,18 @@ RowStretcher::RowStretcher(const QImage& src, const QRect& dstRect, const QRect&
       sameWidth_(src.width() == dstRect.width()) {
     const qint64 sw = src.width(), dw = dstRect.width();
     const qint64 firstColumn = visible.left() - dstRect.left();
-    for (size_t i = 0; i < column_.size(); ++i) {
-        column_[i] = static_cast<int>((firstColumn + static_cast<qint64>(i)) * sw / dw) * kBytesPerPixel;
+    // (firstColumn + i) * sw / dw, stepped from one column to the next without a division: the table
+    // is made for every object of every band of a rendering.
+    const qint64 wholeStep = sw / dw, remainderStep = sw % dw;
+    qint64 quotient = firstColumn * sw / dw, remainder = firstColumn * sw % dw;
+    for (int& column : column_) {
+        column = static_cast<int>(quotient) * kBytesPerPixel;
+        quotient += wholeStep;
+        remainder += remainderStep;
+        if (remainder >= dw) {
+            remainder -= dw;
+            ++quotient;
+        }
     }
     // A four-byte move reads one byte past its pixel, which must still lie in the source row, and
     // writes one byte past it, which the next pixel must overwrite: so neither the pixels taken from

@@ -12,6 +12,9 @@ festoon_add_tests(core_tests
     core/CardHistory_test.cpp
     core/CompositionParts_test.cpp
     core/Resample_test.cpp
+    core/RandomCards.cpp
+    core/ParallelRendering_test.cpp
+    core/CardRenderer_test.cpp
   LIBS festoon_core festoon_references GTest::gtest_main)
 
 # The codecs and file reading, with pictures made by the tests; the frame blend.
