@@ -71,7 +71,6 @@ void TFormMain::PlacePhotoFile(const QString& path, QPoint topLeft) {
     // Decoded before the card is touched: a file that fails changes nothing.
     const QImage photo = festoon::LoadPictureFile(path);
     EditCard([&](festoon::Composition& card) { DragSlot = card.PlacePhotoAt(photo, defaultMask_, topLeft); });
-    PlacedObject();
 }
 
 void TFormMain::PastePicture() {
@@ -80,7 +79,6 @@ void TFormMain::PastePicture() {
         const QImage picture = OpaqueOnWhite(qvariant_cast<QImage>(data->imageData()));
         if (!picture.isNull()) {
             EditCard([&](festoon::Composition& card) { DragSlot = card.PlacePhoto(picture, defaultMask_); });
-            PlacedObject();
             return;
         }
     }

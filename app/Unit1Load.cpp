@@ -11,7 +11,6 @@ void TFormMain::BtnLoadClick() {
     }
     loading_->Load(OpenDialog1.FileName, [this](const QImage& photo) {
         EditCard([&](festoon::Composition& card) { DragSlot = card.PlacePhoto(photo, defaultMask_); });
-        PlacedObject();
     });
 }
 

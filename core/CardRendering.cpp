@@ -3,6 +3,7 @@
 #include "core/CardRendering.h"
 
 #include "core/Bitmap.h"
+#include "core/TurnedObject.h"
 
 namespace festoon {
 
@@ -14,11 +15,10 @@ RenderedCard RenderCard(const Composition& card, RenderScratch& scratch) {
     rendered.pictures.reserve(layers.size());
     for (qsizetype i = 0; i < layers.size(); ++i) {
         const Layer& layer = layers[i];
-        rendered.pictures.append(RenderObject(rendered.composed, layer.bounds, layer.picture, layer.mask,
-                                              layer.blendPasses, scratch));
+        rendered.pictures.append(RenderLayer(rendered.composed, layer, scratch));
         const bool topmost = i == layers.size() - 1;
         if (!topmost) {
-            DrawUnscaled(rendered.pictures.last(), rendered.composed, layer.bounds.topLeft());
+            DrawUnscaled(rendered.pictures.last(), rendered.composed, ShownRect(layer).topLeft());
         }
     }
     return rendered;
@@ -32,7 +32,7 @@ RenderedCard RenderCard(const Composition& card) {
 QImage ShownCanvas(const RenderedCard& rendered, const Composition& card) {
     QImage canvas = rendered.composed;
     if (const Layer* top = card.TopLayer(); top != nullptr && !rendered.pictures.isEmpty()) {
-        DrawUnscaled(rendered.pictures.last(), canvas, top->bounds.topLeft());
+        DrawUnscaled(rendered.pictures.last(), canvas, ShownRect(*top).topLeft());
     }
     return canvas;
 }

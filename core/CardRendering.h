@@ -13,7 +13,8 @@ namespace festoon {
 struct RenderedCard {
     // The canvas with the backdrop stretched over it and every object but the topmost drawn in.
     QImage composed;
-    // One per layer, in the same order: the object's bounds-sized picture, blended as many times as its
+    // One per layer, in the same order: the object's picture over its ShownRect (its bounds unless it is
+    // turned), blended as many times as its
     // blendPasses over what lies beneath it (null for an object with empty bounds).
     QList<QImage> pictures;
 };

@@ -115,13 +115,24 @@ int Composition::PlaceObject(const QRect& bounds, const QImage& picture, const Q
     return Place(std::move(layer));
 }
 
+int Composition::PlaceLettering(const QImage& picture, const QImage& mask, const Lettering& lettering) {
+    const int slot = PlaceObject(QRect(kLetteringPosition, mask.size()), picture, mask);
+    MutableLayer(slot)->lettering = lettering;
+    return slot;
+}
+
 int Composition::CopyTop() {
-    if (layers_.isEmpty()) {
+    return layers_.isEmpty() ? 0 : CopyObject(layers_.last().slot);
+}
+
+int Composition::CopyObject(int slot) {
+    const Layer* source = LayerInSlot(slot);
+    if (source == nullptr) {
         return 0;
     }
-    Layer copy = layers_.last();
+    Layer copy = *source;
     copy.slot = FirstFreeSlot();
-    copy.name = layers_.last().name + QString::number(copy.slot) + QStringLiteral("x");
+    copy.name = source->name + QString::number(copy.slot) + QStringLiteral("x");
     copy.bounds.translate(kCopyOffset, kCopyOffset);
     return Place(std::move(copy));
 }
@@ -148,12 +159,16 @@ void Composition::SetBounds(int slot, const QRect& bounds) {
 }
 
 bool Composition::DeleteTop() {
-    if (layers_.isEmpty()) {
+    return !layers_.isEmpty() && DeleteObject(layers_.last().slot);
+}
+
+bool Composition::DeleteObject(int slot) {
+    const qsizetype index = LayerIndex(slot);
+    if (index < 0) {
         return false;
     }
-    const int slot = layers_.last().slot;
     slotNames_[static_cast<size_t>(slot)] = QStringLiteral("x") + QString::number(slot);
-    layers_.removeLast();
+    layers_.removeAt(index);
     Recompose();
     // The selection passes to the new topmost object, which a press on the editing surface acts on.
     selectedSlot_ = layers_.isEmpty() ? 0 : layers_.last().slot;
