@@ -29,7 +29,7 @@ def centre(placed):
 
 def clear_selection(app, model, what):
     """A click on bare backdrop takes the marks away, so that the canvas can be compared."""
-    app.click_on_canvas((5, model.height - 5), f"clearing the selection after {what}")
+    app.session.click(app.session.on_screen((5, model.height - 5)))
     model.check(app.canvas_shot(), 0, f"the canvas after {what}")
 
 
@@ -50,9 +50,10 @@ def run(session):
                                 "cartoon 3")
     app.move_object(cartoon, (500, 60), "the cartoon")
     balloon = app.place_artwork(model, "Text", 2, "text/big/2.ssl", "text/mask/2.ssl", (272, 212), "balloon 2")
-    app.move_object(balloon, (560, 400), "the balloon")
+    app.move_object(balloon, (540, 230), "the balloon")  # over the foot of the cartoon
 
     box = app.place_lettering("Hi there!", 36, FIRST_COLOUR, bold=True)
+    model.recomposed()  # placing an object recomposes the card
     model.unknown.append(app.move_lettering_into(balloon, box, FIRST_COLOUR))
     session.screenshot("placed")
     clear_selection(app, model, "placing everything")
@@ -138,7 +139,7 @@ def run(session):
     on_words = app.point_of_colour(box, FIRST_COLOUR)
     session.xdotool("mousemove", "--sync", *session.on_screen(on_words))
     session.xdotool("click", "--repeat", 2, "--delay", 80, 1)
-    texts = session.wait_for_window(lambda w: w.name == "Balloons and Lettering", "the text palette")
+    texts = session.wait_for_window(lambda w: "Balloons and Lettering" in w.name, "the text palette")
     model.recomposed()  # the press raised the lettering
     session.focus(texts)
     session.key("ctrl+a")
