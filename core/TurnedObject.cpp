@@ -41,28 +41,31 @@ TurnedSampler::Span Within(Int start, Int step, Int limit, int count) {
 
 } // namespace
 
-TurnedSampler::Source TurnedSampler::Prepare(const QImage& picture, int w, int h) {
+TurnedSampler::Source TurnedSampler::Prepare(const QImage& picture, const Placement& placement) {
     Source source;
     source.bitmap = ToBitmap24(picture);
-    if (source.bitmap.isNull()) {
+    const Int w = placement.bounds.width(), h = placement.bounds.height();
+    if (source.bitmap.isNull() || w <= 0 || h <= 0) {
         return source;
     }
+    // The mirroring is laid into the tables: column x of the bounds shows what column w - 1 - x would.
     const Int sw = source.bitmap.width(), sh = source.bitmap.height();
     source.column.resize(static_cast<size_t>(w));
     for (Int x = 0; x < w; ++x) {
-        source.column[static_cast<size_t>(x)] = static_cast<qsizetype>(x * sw / w) * 3;
+        const Int shown = placement.mirroredAcross ? w - 1 - x : x;
+        source.column[static_cast<size_t>(x)] = static_cast<qsizetype>(shown * sw / w) * 3;
     }
     source.row.resize(static_cast<size_t>(h));
     for (Int y = 0; y < h; ++y) {
-        source.row[static_cast<size_t>(y)] = source.bitmap.constScanLine(static_cast<int>(y * sh / h));
+        const Int shown = placement.mirroredUpDown ? h - 1 - y : y;
+        source.row[static_cast<size_t>(y)] = source.bitmap.constScanLine(static_cast<int>(shown * sh / h));
     }
     return source;
 }
 
 TurnedSampler::TurnedSampler(const Placement& placement, const QImage& picture, const QImage& mask)
     : placement_(placement), turn_(TurnFor(placement.angle)), rect_(ShownRect(placement)),
-      picture_(Prepare(picture, placement.bounds.width(), placement.bounds.height())),
-      mask_(Prepare(mask, placement.bounds.width(), placement.bounds.height())) {}
+      picture_(Prepare(picture, placement)), mask_(Prepare(mask, placement)) {}
 
 TurnedSampler::Span TurnedSampler::RowSpan(int y) const {
     const QRect& b = placement_.bounds;
@@ -88,24 +91,20 @@ void TurnedSampler::SampleRow(int y, const Span& span, uchar* pictureRow, uchar*
     Int u = dx * turn_.cosine + dy * turn_.sine + w * kTurnOne;
     Int v = dy * turn_.cosine - dx * turn_.sine + h * kTurnOne;
     const Int du = 2 * turn_.cosine, dv = -2 * turn_.sine;
-    const int lastColumn = static_cast<int>(w) - 1, lastRow = static_cast<int>(h) - 1;
-    const bool across = placement_.mirroredAcross, upDown = placement_.mirroredUpDown;
+    const Int lastColumn = w - 1, lastRow = h - 1;
     const bool hasPicture = !picture_.bitmap.isNull();
     for (int x = span.first; x < span.last; ++x, u += du, v += dv) {
         // The span is exact; the clamps only guard the reads.
-        int column = std::clamp(static_cast<int>(u >> 17), 0, lastColumn);
-        int row = std::clamp(static_cast<int>(v >> 17), 0, lastRow);
-        column = across ? lastColumn - column : column;
-        row = upDown ? lastRow - row : row;
-        const uchar* m = mask_.row[static_cast<size_t>(row)] + mask_.column[static_cast<size_t>(column)];
+        const auto column = static_cast<size_t>(std::clamp<Int>(u >> 17, 0, lastColumn));
+        const auto row = static_cast<size_t>(std::clamp<Int>(v >> 17, 0, lastRow));
+        const uchar* m = mask_.row[row] + mask_.column[column];
         uchar* maskOut = maskRow + x * 3;
         maskOut[0] = m[0];
         maskOut[1] = m[1];
         maskOut[2] = m[2];
         uchar* pictureOut = pictureRow + x * 3;
         if (hasPicture) {
-            const uchar* p =
-                picture_.row[static_cast<size_t>(row)] + picture_.column[static_cast<size_t>(column)];
+            const uchar* p = picture_.row[row] + picture_.column[column];
             pictureOut[0] = p[0];
             pictureOut[1] = p[1];
             pictureOut[2] = p[2];
@@ -124,21 +123,29 @@ QImage RenderTurnedObject(const QImage& composedPicture, const Placement& placem
     const TurnedSampler sampler(placement, picture, mask);
     const QRect& rect = sampler.Rect();
     const int w = rect.width(), h = rect.height();
-    if (scratch.under.size() != rect.size() || scratch.under.format() != kBitmapFormat) {
-        scratch.under = QImage(rect.size(), kBitmapFormat);
-    }
     if (scratch.mask.size() != rect.size() || scratch.mask.format() != kBitmapFormat) {
         scratch.mask = QImage(rect.size(), kBitmapFormat);
     }
     scratch.layer = QImage(rect.size(), kBitmapFormat);
-    if (scratch.under.isNull() || scratch.mask.isNull() || scratch.layer.isNull()) {
+    if (scratch.mask.isNull() || scratch.layer.isNull()) {
         return QImage();
     }
-    scratch.under.fill(Qt::black);
-    CopyBlock(composed, rect, scratch.under, QPoint(0, 0));
+    // Inside the canvas the rows beneath are read where they lie; otherwise a copy, black off the canvas.
+    const bool inside = composed.rect().contains(rect);
+    if (!inside) {
+        if (scratch.under.size() != rect.size() || scratch.under.format() != kBitmapFormat) {
+            scratch.under = QImage(rect.size(), kBitmapFormat);
+        }
+        if (scratch.under.isNull()) {
+            return QImage();
+        }
+        scratch.under.fill(Qt::black);
+        CopyBlock(composed, rect, scratch.under, QPoint(0, 0));
+    }
     const MaskBlendRowKernel blendRow = FastestMaskBlendRow();
     for (int y = 0; y < h; ++y) {
-        const uchar* underRow = scratch.under.constScanLine(y);
+        const uchar* underRow = inside ? composed.constScanLine(rect.top() + y) + rect.left() * 3
+                                       : scratch.under.constScanLine(y);
         uchar* layerRow = scratch.layer.scanLine(y);
         uchar* maskRow = scratch.mask.scanLine(y);
         const TurnedSampler::Span span = sampler.RowSpan(y);

@@ -36,7 +36,7 @@ class TurnedSampler {
         std::vector<qsizetype> column; // byte offset of the source column of each column of the bounds
         std::vector<const uchar*> row; // the source row of each row of the bounds
     };
-    static Source Prepare(const QImage& picture, int w, int h);
+    static Source Prepare(const QImage& picture, const Placement& placement);
 
     Placement placement_;
     Turn turn_;

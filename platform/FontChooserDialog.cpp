@@ -95,7 +95,9 @@ FontChooserDialog::FontChooserDialog(QWidget* parent)
     auto* outlineRow = new QHBoxLayout;
     outlineRow->addWidget(outlineWidth_);
     outlineRow->addWidget(outlineColorButton_);
-    form->addRow(QStringLiteral("&Outline:"), outlineRow);
+    auto* outlineLabel = new QLabel(QStringLiteral("Ou&tline:"), this);
+    outlineLabel->setBuddy(outlineWidth_);
+    form->addRow(outlineLabel, outlineRow);
     form->addRow(QString(), shadow_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

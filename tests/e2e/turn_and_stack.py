@@ -145,7 +145,7 @@ def run(session):
     session.key("ctrl+a")
     session.type_text("Hooray!")
     session.click(texts.at(240 + 40, 320 + 11))
-    app.answer_font_dialog(36, "#%02x%02x%02x" % SECOND_COLOUR, bold=True)
+    app.answer_font_dialog(36, "#%02x%02x%02x" % SECOND_COLOUR)  # still bold: the dialog shows the lettering's
     app.hide_palette(texts)
     new_box = selection_bounds(app.canvas_shot())
     if new_box[:2] != box[:2]:
