@@ -89,6 +89,9 @@ void EditingSurface::UpdateCursor() {
 
 void EditingSurface::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // The card keeps its size in logical pixels; where the screen has more device pixels to a logical
+    // one, each card pixel is shown as a sharp block of them, never smoothed.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect area = event->rect();
     painter.drawImage(area, shown_, area);
     if (!livePiece_.isNull()) {
@@ -139,13 +142,7 @@ namespace {
 
 // A drop is taken as a copy whatever the source proposes: a move would let the source delete the file.
 bool TakeAsCopy(QDropEvent* event) {
-    if (!festoon::AnyOpenable(festoon::LocalFiles(*event->mimeData()))) {
-        event->ignore();
-        return false;
-    }
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-    return true;
+    return festoon::AnswerDrag(*event, festoon::AnyOpenable(festoon::LocalFiles(*event->mimeData())));
 }
 
 } // namespace

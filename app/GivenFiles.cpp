@@ -3,6 +3,7 @@
 #include "app/GivenFiles.h"
 
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
@@ -45,6 +46,16 @@ QString GivenPath(const QString& argument, const QString& workingFolder) {
         }
     }
     return QFileInfo(QDir(workingFolder), argument).absoluteFilePath();
+}
+
+bool AnswerDrag(QDropEvent& event, bool wanted) {
+    if (wanted) {
+        event.setDropAction(Qt::CopyAction);
+        event.accept();
+    } else {
+        event.ignore();
+    }
+    return wanted;
 }
 
 QString UnsupportedFilesMessage(const QStringList& paths) {

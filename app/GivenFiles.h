@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDropEvent;
 class QMimeData;
 
 namespace festoon {
@@ -31,6 +32,10 @@ enum class GivenFileKind {
 // A file named on the command line as an absolute path: a path relative to `workingFolder`, an absolute
 // path, or a file:// URL.
 [[nodiscard]] QString GivenPath(const QString& argument, const QString& workingFolder);
+
+// Answers a drag over a window: taken as a copy when `wanted` (a move would let the source delete what
+// was dropped), refused otherwise, which shows the no-drop cursor. Returns `wanted`.
+bool AnswerDrag(QDropEvent& event, bool wanted);
 
 // The message for files the program does not open, naming each by its file name.
 [[nodiscard]] QString UnsupportedFilesMessage(const QStringList& paths);

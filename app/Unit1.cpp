@@ -16,6 +16,7 @@
 #include "platform/Paths.h"
 #include "platform/PictureLoading.h"
 #include "platform/Screen.h"
+#include "platform/ScreenPictures.h"
 
 #include <QAction>
 #include <QApplication>
@@ -189,8 +190,8 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     OpenDialog1.Filter = QStringLiteral("*.bmp *.jpg|*.bmp;*.jpg");
     SaveDialog1.Filter = QStringLiteral(
-        "JPG Format (small file size)|*.jpg|BMP Format (high quality)|*.bmp|Festoon card (*.ora)|*.ora");
-    OpenCardDialog.Filter = QStringLiteral("Festoon card (*.ora)|*.ora");
+        "JPG Format (small file size)|*.jpg|BMP Format (high quality)|*.bmp|Festoon card|*.ora");
+    OpenCardDialog.Filter = QStringLiteral("Festoon card|*.ora");
     CreateLayout();
     loading_ = std::make_unique<festoon::PictureLoading>(CanvasArea);
     FormCreate();
@@ -200,6 +201,8 @@ TFormMain::~TFormMain() = default;
 
 void TFormMain::CreateLayout() {
     resize(kDesignSkinSize);
+    // Card files may be dropped anywhere on the window; the canvas takes photos as well.
+    setAcceptDrops(true);
     Image1 = new TImg(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->Stretch = false;
@@ -233,14 +236,14 @@ void TFormMain::CreateLayout() {
 
     FlatButton1 = new TFlatButton(this);
     FlatButton1->setObjectName(QStringLiteral("FlatButton1"));
-    FlatButton1->setGlyph(ResourceBitmap(QStringLiteral(":/art/glyphs/bar.bmp")));
+    FlatButton1->setGlyph(ResourceBitmapForScreen(QStringLiteral(":/art/glyphs/bar.bmp")));
     FlatButton1->setGeometry(kDesignSkinSize.width() - 77, kFlatButtonTop, kFlatButtonSize, kFlatButtonSize);
     connect(FlatButton1, &TFlatButton::clicked, this, &TFormMain::FlatButton1Click);
     FlatButton1->setAccessibleName(QStringLiteral("Minimise"));
     FlatButton1->setToolTip(QStringLiteral("Minimise Festoon"));
     FlatButton2 = new TFlatButton(this);
     FlatButton2->setObjectName(QStringLiteral("FlatButton2"));
-    FlatButton2->setGlyph(ResourceBitmap(QStringLiteral(":/art/glyphs/cross.bmp")));
+    FlatButton2->setGlyph(ResourceBitmapForScreen(QStringLiteral(":/art/glyphs/cross.bmp")));
     FlatButton2->setGeometry(FlatButton1->x() + 14, kFlatButtonTop, kFlatButtonSize, kFlatButtonSize);
     connect(FlatButton2, &TFlatButton::clicked, this, &TFormMain::FlatButton2Click);
     FlatButton2->setAccessibleName(QStringLiteral("Close"));
@@ -259,9 +262,9 @@ void TFormMain::CreateCommandButtons() {
         button->setGeometry(command.geometry);
         button->Transparent = command.transparent;
         const QString prefix = QStringLiteral(":/art/buttons/") + art;
-        button->setPic(ResourceBitmap(prefix + QStringLiteral("_rest.bmp")));
-        button->setPicUp(ResourceBitmap(prefix + QStringLiteral("_hover.bmp")));
-        button->setPicDown(ResourceBitmap(prefix + QStringLiteral("_down.bmp")));
+        button->setPic(ResourceBitmapForScreen(prefix + QStringLiteral("_rest.bmp")));
+        button->setPicUp(ResourceBitmapForScreen(prefix + QStringLiteral("_hover.bmp")));
+        button->setPicDown(ResourceBitmapForScreen(prefix + QStringLiteral("_down.bmp")));
         connect(button, &TImgBtn::clicked, this, command.handler);
         button->setAccessibleName(QString::fromUtf8(command.name));
         button->setToolTip(TooltipWithKeys(command.description, command.keys));
@@ -317,7 +320,7 @@ void TFormMain::FormCreate() {
     move(0, 0);
     Image1->move(0, 0);
     StretchSkinToScreen();
-    festoon::ShapeWindowFromSkin(this, Image1->Picture());
+    festoon::ShapeWindowFromSkin(this, windowSkin_);
 
     FlatButton1->move(Image1->width() - 77, kFlatButtonTop);
     FlatButton2->move(FlatButton1->x() + 14, kFlatButtonTop);
@@ -325,9 +328,9 @@ void TFormMain::FormCreate() {
     PrepareCanvas();
 
     // The flat buttons take their face from the window's colour: the skin's colour where they sit.
-    const QRect flatButtonArea = FlatButton1->geometry().intersected(Image1->Picture().rect());
+    const QRect flatButtonArea = FlatButton1->geometry().intersected(windowSkin_.rect());
     if (!flatButtonArea.isEmpty()) {
-        const QColor skinColour = Image1->Picture().pixelColor(flatButtonArea.center());
+        const QColor skinColour = windowSkin_.pixelColor(flatButtonArea.center());
         QPalette windowPalette = palette();
         windowPalette.setColor(QPalette::Window, skinColour);
         setPalette(windowPalette);
@@ -343,9 +346,14 @@ void TFormMain::FormCreate() {
 }
 
 void TFormMain::StretchSkinToScreen() {
-    const QImage skin = festoon::LoadPictureFile(festoon::ProgramPath(QStringLiteral("main\\mainx.bmp")));
-    Image1->setPicture(festoon::StretchSkin(skin, festoon::ScreenSize() - QSize(4, 25)));
-    Image1->resize(Image1->Picture().size());
+    const QString skinPath = festoon::ProgramPath(QStringLiteral("main\\mainx.bmp"));
+    const QSize windowSize = festoon::ScreenSize() - QSize(4, 25);
+    const auto read = [](const QString& path) { return festoon::LoadPictureFile(path); };
+    // The window is shaped in logical pixels by the plain skin; the screen may show a sharper one.
+    const festoon::WindowSkin skin = festoon::SkinForScreen(skinPath, read, windowSize, festoon::StretchSkin);
+    windowSkin_ = skin.plain;
+    Image1->setPicture(skin.shown);
+    Image1->resize(windowSkin_.size());
     setFixedSize(Image1->size());
 }
 

@@ -195,6 +195,11 @@ class TFormMain : public QWidget, public CardActions {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Card files dropped anywhere on the window but the canvas open (Unit1Files.cpp); photos need the
+    // canvas, where they land, and are refused elsewhere.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void CreateLayout();         // the controls at their design-time places (Unit1.cpp)
@@ -250,6 +255,9 @@ class TFormMain : public QWidget, public CardActions {
     festoon::RenderedCard rendered_;
     festoon::RenderScratch scratch_;
     QImage defaultMask_;
+    // The skin enlarged to the window, at one device pixel to a logical one: it shapes the window and
+    // gives the flat buttons their colour, whatever picture the screen shows.
+    QImage windowSkin_;
     // The drag under way: what it holds, where it started, where it is.
     struct Drag {
         Grip grip = Grip::None;

@@ -8,6 +8,7 @@
 #include "platform/ErrorReporting.h"
 
 #include <QClipboard>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
@@ -33,7 +34,40 @@ QImage OpaqueOnWhite(const QImage& picture) {
     return festoon::ToBitmap24(flat);
 }
 
+// The card files among the local files of a drag.
+QStringList DroppedCards(const QMimeData& data) {
+    QStringList cards;
+    for (const QString& path : festoon::LocalFiles(data)) {
+        if (festoon::KindOfGivenFile(path) == festoon::GivenFileKind::Card) {
+            cards.append(path);
+        }
+    }
+    return cards;
+}
+
+// Takes a drag that holds a card file; refuses the rest.
+bool TakeCards(QDropEvent* event) {
+    return festoon::AnswerDrag(*event, !DroppedCards(*event->mimeData()).isEmpty());
+}
+
 } // namespace
+
+void TFormMain::dragEnterEvent(QDragEnterEvent* event) {
+    TakeCards(event);
+}
+
+void TFormMain::dragMoveEvent(QDragMoveEvent* event) {
+    TakeCards(event);
+}
+
+void TFormMain::dropEvent(QDropEvent* event) {
+    if (TakeCards(event)) {
+        // Opened once the drop is answered, as on the canvas.
+        QMetaObject::invokeMethod(
+            this, [this, cards = DroppedCards(*event->mimeData())] { OpenGivenFiles(cards); },
+            Qt::QueuedConnection);
+    }
+}
 
 void TFormMain::OpenGivenFiles(const QStringList& paths) {
     OpenFilesAt(paths, kGivenFilesPosition);

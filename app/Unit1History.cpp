@@ -13,8 +13,8 @@ void TFormMain::CreateHistoryControls() {
     UndoAction->setObjectName(QStringLiteral("UndoAction"));
     RedoAction->setObjectName(QStringLiteral("RedoAction"));
     // The buttons are made with the others; they add a greyed face for when there is nothing to do.
-    UndoButton->setPicDisabled(ResourceBitmap(QStringLiteral(":/art/buttons/Undo_disabled.bmp")));
-    RedoButton->setPicDisabled(ResourceBitmap(QStringLiteral(":/art/buttons/Redo_disabled.bmp")));
+    UndoButton->setPicDisabled(ResourceBitmapForScreen(QStringLiteral(":/art/buttons/Undo_disabled.bmp")));
+    RedoButton->setPicDisabled(ResourceBitmapForScreen(QStringLiteral(":/art/buttons/Redo_disabled.bmp")));
     ShowHistoryState();
 }
 

@@ -175,19 +175,21 @@ QRect CoverageBounds(const QImage& source) {
     return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-QImage ThumbnailFromLayer(const QImage& layer, int size, int margin, const QColor& ground) {
-    QImage thumbnail(size, size, QImage::Format_RGB32);
+QImage ThumbnailFromLayer(const QImage& layer, int size, int margin, const QColor& ground, int ratio) {
+    // Drawn in device pixels, and given its ratio at the end.
+    const int side = size * ratio;
+    QImage thumbnail(side, side, QImage::Format_RGB32);
     thumbnail.fill(ground);
     const QRect bounds = CoverageBounds(layer);
-    if (bounds.isEmpty()) {
-        return thumbnail;
+    if (!bounds.isEmpty()) {
+        const int room = (size - 2 * margin) * ratio;
+        const QImage piece = layer.copy(bounds)
+                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                                 .scaled(room, room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QPainter painter(&thumbnail);
+        painter.drawImage((side - piece.width()) / 2, (side - piece.height()) / 2, piece);
     }
-    const int room = size - 2 * margin;
-    const QImage piece = layer.copy(bounds)
-                             .convertToFormat(QImage::Format_ARGB32_Premultiplied)
-                             .scaled(room, room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    QPainter painter(&thumbnail);
-    painter.drawImage((size - piece.width()) / 2, (size - piece.height()) / 2, piece);
+    thumbnail.setDevicePixelRatio(ratio);
     return thumbnail;
 }
 

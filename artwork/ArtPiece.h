@@ -20,9 +20,9 @@ inline const QColor kNeutralGround(236, 232, 224);
 [[nodiscard]] QImage PictureFromLayer(const QImage& layer, int bleed, const QColor& ground = kNeutralGround);
 
 // The piece cropped to its coverage, scaled to fit `size` minus `margin` on each side and centred on
-// `ground`.
+// `ground`; sizes are logical pixels, drawn at `ratio` device pixels to each.
 [[nodiscard]] QImage ThumbnailFromLayer(const QImage& layer, int size = 80, int margin = 5,
-                                        const QColor& ground = kNeutralGround);
+                                        const QColor& ground = kNeutralGround, int ratio = 1);
 
 // The layer over a ring of `colour` that reaches `width` pixels beyond its silhouette, anti-aliased;
 // the layer's faint coverage beyond the ring is cut away.

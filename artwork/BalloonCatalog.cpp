@@ -157,6 +157,8 @@ void DrawBalloonCatalog(const ArtworkOutput& out) {
         const Balloon& balloon = balloons[item - 1];
         const QImage layer = DrawBalloon(balloon.shape, balloon.details, balloon.dashed);
         out.WriteArtwork(QStringLiteral("pic/text/small/%1.ssl").arg(item), ThumbnailFromLayer(layer));
+        out.WriteArtwork(QStringLiteral("pic/text/small/%1@2x.ssl").arg(item),
+                         ThumbnailFromLayer(layer, 80, 5, kNeutralGround, 2));
         out.WriteArtwork(QStringLiteral("pic/text/big/%1.ssl").arg(item), PictureFromLayer(layer, kBleed));
         out.WriteArtwork(QStringLiteral("pic/text/mask/%1.ssl").arg(item), MaskFromLayer(layer));
     }

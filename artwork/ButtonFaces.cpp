@@ -39,8 +39,8 @@ Pill PillColours(ButtonState state) {
     return {QColor(202, 138, 70), QColor(146, 88, 42), QColor(84, 48, 22)};
 }
 
-QImage DrawColumnButton(const QString& caption, ButtonState state) {
-    QImage drawn = NewCanvas(kFaceWidth, kShownHeight, mainwindow::kColumnColour);
+QImage DrawColumnButton(const QString& caption, ButtonState state, int ratio) {
+    QImage drawn = NewCanvas(kFaceWidth, kShownHeight, mainwindow::kColumnColour, ratio);
     QPainter painter(&drawn);
     painter.setRenderHint(QPainter::Antialiasing);
     const Pill colours = PillColours(state);
@@ -73,8 +73,8 @@ QImage DrawColumnButton(const QString& caption, ButtonState state) {
 }
 
 // The copy and delete buttons are opaque squares on the column's colour.
-QImage SmallButtonGround(int size, ButtonState state) {
-    QImage image = NewCanvas(size, size, mainwindow::kColumnColour);
+QImage SmallButtonGround(int size, ButtonState state, int ratio) {
+    QImage image = NewCanvas(size, size, mainwindow::kColumnColour, ratio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF box(0.5, 0.5, size - 1, size - 1);
@@ -87,8 +87,8 @@ QImage SmallButtonGround(int size, ButtonState state) {
 }
 
 // Two overlapping sheets with lines of text on the upper one.
-QImage DrawCopyButton(ButtonState state) {
-    QImage image = SmallButtonGround(30, state);
+QImage DrawCopyButton(ButtonState state, int ratio) {
+    QImage image = SmallButtonGround(30, state, ratio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(0, state == ButtonState::Down ? 1 : 0);
@@ -107,8 +107,8 @@ QImage DrawCopyButton(ButtonState state) {
 }
 
 // A small waste bin.
-QImage DrawDeleteButton(ButtonState state) {
-    QImage image = SmallButtonGround(30, state);
+QImage DrawDeleteButton(ButtonState state, int ratio) {
+    QImage image = SmallButtonGround(30, state, ratio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(0, state == ButtonState::Down ? 1 : 0);
@@ -135,8 +135,8 @@ QImage DrawDeleteButton(ButtonState state) {
 }
 
 // A curved arrow turning back (undo) or forward (redo, the mirror image); greyed when disabled.
-QImage DrawHistoryButton(ButtonState state, bool forward) {
-    QImage image = SmallButtonGround(30, state);
+QImage DrawHistoryButton(ButtonState state, bool forward, int ratio) {
+    QImage image = SmallButtonGround(30, state, ratio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     if (forward) {
@@ -170,17 +170,23 @@ QImage DrawHistoryButton(ButtonState state, bool forward) {
 
 // Glyphs: 16 x 16 pixel art, the bottom-left pixel's colour is transparent. The button shows them from
 // (-1, -1) on 12 x 12, so the marks keep to pixels 3..12. A dark outline keeps the light mark legible
-// on light and dark faces alike.
+// on light and dark faces alike. At a higher ratio each device pixel is judged at its own centre in the
+// same logical grid, so the marks keep their place and weight with finer edges.
 const QColor kGlyphKey(255, 0, 255);
 const QColor kGlyphLight(250, 234, 200);
 const QColor kGlyphDark(46, 26, 12);
 
-QImage DrawGlyph(bool cross) {
-    QImage glyph(16, 16, QImage::Format_RGB32);
+QImage DrawGlyph(bool cross, int ratio) {
+    const int side = 16 * ratio;
+    QImage glyph(side, side, QImage::Format_RGB32);
     glyph.fill(kGlyphKey);
-    for (int y = 0; y < 16; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(glyph.scanLine(y));
-        for (int x = 0; x < 16; ++x) {
+    // A device pixel's centre in logical pixels, measured so that ratio 1 samples the pixel grid itself.
+    const auto logical = [ratio](int device) { return (device + 0.5) / ratio - 0.5; };
+    for (int py = 0; py < side; ++py) {
+        auto* row = reinterpret_cast<QRgb*>(glyph.scanLine(py));
+        const double y = logical(py);
+        for (int px = 0; px < side; ++px) {
+            const double x = logical(px);
             double distance;
             if (cross) {
                 const double cx = x - 7.5, cy = y - 7.5;
@@ -189,19 +195,21 @@ QImage DrawGlyph(bool cross) {
                 }
                 distance = std::min(std::abs(cx - cy), std::abs(cx + cy)) / std::sqrt(2.0);
             } else {
-                if (x < 3 || x > 12 || y < 8 || y > 12) {
+                // The bar: a light core from 4 to 11 by 9 to 11 within a one-pixel dark rim.
+                if (x < 2.5 || x > 12.5 || y < 7.5 || y > 12.5) {
                     continue;
                 }
-                distance = (x == 3 || x == 12 || y == 8 || y == 12) ? 1.0 : 0.0;
+                distance = (x < 3.5 || x > 11.5 || y < 8.5 || y > 11.5) ? 1.0 : 0.0;
             }
             if (distance < 0.75) {
-                row[x] = kGlyphLight.rgb();
+                row[px] = kGlyphLight.rgb();
             } else if (distance < 1.6) {
-                row[x] = kGlyphDark.rgb();
+                row[px] = kGlyphDark.rgb();
             }
         }
     }
-    glyph.setPixel(0, 15, kGlyphKey.rgb());
+    glyph.setPixel(0, side - 1, kGlyphKey.rgb());
+    glyph.setDevicePixelRatio(ratio);
     return glyph;
 }
 
@@ -209,6 +217,12 @@ struct ColumnButton {
     const char* name;
     const char* caption;
 };
+
+// Writes <name>.bmp at ratio 1 and <name>@2x.bmp at ratio 2, each drawn by draw(ratio).
+template <typename Draw> void WriteAtRatios(const ArtworkOutput& out, const QString& name, Draw draw) {
+    out.WriteResource(name + QStringLiteral(".bmp"), draw(1));
+    out.WriteResource(name + QStringLiteral("@2x.bmp"), draw(2));
+}
 
 } // namespace
 
@@ -223,21 +237,24 @@ void DrawButtonFaces(const ArtworkOutput& out) {
     } states[] = {{ButtonState::Rest, "rest"}, {ButtonState::Hover, "hover"}, {ButtonState::Down, "down"}};
     for (const auto& state : states) {
         const auto file = [&](const char* name) {
-            return QStringLiteral("buttons/%1_%2.bmp").arg(QLatin1String(name), QLatin1String(state.suffix));
+            return QStringLiteral("buttons/%1_%2").arg(QLatin1String(name), QLatin1String(state.suffix));
         };
         for (const ColumnButton& button : column) {
-            out.WriteResource(file(button.name),
-                              DrawColumnButton(QString::fromLatin1(button.caption), state.state));
+            WriteAtRatios(out, file(button.name), [&](int ratio) {
+                return DrawColumnButton(QString::fromLatin1(button.caption), state.state, ratio);
+            });
         }
-        out.WriteResource(file("Copy"), DrawCopyButton(state.state));
-        out.WriteResource(file("Delete"), DrawDeleteButton(state.state));
-        out.WriteResource(file("Undo"), DrawHistoryButton(state.state, false));
-        out.WriteResource(file("Redo"), DrawHistoryButton(state.state, true));
+        WriteAtRatios(out, file("Copy"), [&](int ratio) { return DrawCopyButton(state.state, ratio); });
+        WriteAtRatios(out, file("Delete"), [&](int ratio) { return DrawDeleteButton(state.state, ratio); });
+        WriteAtRatios(out, file("Undo"),
+                      [&](int ratio) { return DrawHistoryButton(state.state, false, ratio); });
+        WriteAtRatios(out, file("Redo"),
+                      [&](int ratio) { return DrawHistoryButton(state.state, true, ratio); });
     }
-    out.WriteResource(QStringLiteral("buttons/Undo_disabled.bmp"),
-                      DrawHistoryButton(ButtonState::Disabled, false));
-    out.WriteResource(QStringLiteral("buttons/Redo_disabled.bmp"),
-                      DrawHistoryButton(ButtonState::Disabled, true));
-    out.WriteResource(QStringLiteral("glyphs/bar.bmp"), DrawGlyph(false));
-    out.WriteResource(QStringLiteral("glyphs/cross.bmp"), DrawGlyph(true));
+    WriteAtRatios(out, QStringLiteral("buttons/Undo_disabled"),
+                  [](int ratio) { return DrawHistoryButton(ButtonState::Disabled, false, ratio); });
+    WriteAtRatios(out, QStringLiteral("buttons/Redo_disabled"),
+                  [](int ratio) { return DrawHistoryButton(ButtonState::Disabled, true, ratio); });
+    WriteAtRatios(out, QStringLiteral("glyphs/bar"), [](int ratio) { return DrawGlyph(false, ratio); });
+    WriteAtRatios(out, QStringLiteral("glyphs/cross"), [](int ratio) { return DrawGlyph(true, ratio); });
 }

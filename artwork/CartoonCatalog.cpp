@@ -112,8 +112,12 @@ void DrawCartoonCatalog(const ArtworkOutput& out) {
         for (int item = 1; item <= 20; ++item) {
             const QImage sticker = DrawSticker(pages[page - 1][static_cast<size_t>(item - 1)]);
             const QString folder = QStringLiteral("pic/cartoon/%1/").arg(page);
-            out.WriteArtwork(folder + QStringLiteral("pic/%1.ssl").arg(item),
-                             PictureFromLayer(sticker, kBleed));
+            const QImage picture = PictureFromLayer(sticker, kBleed);
+            out.WriteArtwork(folder + QStringLiteral("pic/%1.ssl").arg(item), picture);
+            // The palette shows the picture itself at 80 x 80; screens of two device pixels to a logical
+            // one get it at 160 x 160, made from the full picture.
+            out.WriteArtwork(folder + QStringLiteral("pic/%1@2x.ssl").arg(item),
+                             picture.scaled(160, 160, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
             out.WriteArtwork(folder + QStringLiteral("mask/%1.ssl").arg(item), MaskFromLayer(sticker));
         }
     }

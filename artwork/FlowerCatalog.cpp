@@ -167,6 +167,8 @@ void DrawFlowerCatalog(const ArtworkOutput& out) {
             const QImage flower = DrawPiece(pages[page - 1][static_cast<size_t>(item - 1)], longSide);
             const QString folder = QStringLiteral("pic/flower/%1/").arg(page);
             out.WriteArtwork(folder + QStringLiteral("small/%1.ssl").arg(item), ThumbnailFromLayer(flower));
+            out.WriteArtwork(folder + QStringLiteral("small/%1@2x.ssl").arg(item),
+                             ThumbnailFromLayer(flower, 80, 5, kNeutralGround, 2));
             out.WriteArtwork(folder + QStringLiteral("big/%1.ssl").arg(item),
                              PictureFromLayer(flower, kBleed));
             out.WriteArtwork(folder + QStringLiteral("mask/%1.ssl").arg(item), MaskFromLayer(flower));

@@ -16,7 +16,7 @@ constexpr int kThumbWidth = 76;
 constexpr int kThumbHeight = 57;
 
 // A small sunny landscape standing in for the backdrop in the thumbnails.
-QImage SamplePhoto() {
+QImage SamplePhoto(int ratio) {
     QImage photo = NewCanvas(kThumbWidth * 4, kThumbHeight * 4, Qt::white);
     QPainter painter(&photo);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -30,21 +30,23 @@ QImage SamplePhoto() {
     painter.setBrush(QColor(80, 140, 70));
     painter.drawEllipse(QPointF(260, 260), 160, 90);
     painter.end();
-    return photo.scaled(kThumbWidth, kThumbHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return photo.scaled(kThumbWidth * ratio, kThumbHeight * ratio, Qt::IgnoreAspectRatio,
+                        Qt::SmoothTransformation);
 }
 
-QImage FrameThumbnail(const Frame& frame, const QImage& sample) {
-    const QImage picture =
-        frame.picture.scaled(kThumbWidth, kThumbHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const QImage opening =
-        frame.opening.scaled(kThumbWidth, kThumbHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-            .convertToFormat(QImage::Format_Grayscale8);
-    QImage thumbnail(80, 80, QImage::Format_RGB32);
+// Drawn in device pixels at the sample's ratio to a logical one, and given that ratio at the end.
+QImage FrameThumbnail(const Frame& frame, const QImage& sample, int ratio) {
+    const QSize room = sample.size();
+    const QImage picture = frame.picture.scaled(room, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage opening = frame.opening.scaled(room, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                               .convertToFormat(QImage::Format_Grayscale8);
+    QImage thumbnail(80 * ratio, 80 * ratio, QImage::Format_RGB32);
     thumbnail.fill(QColor(62, 56, 52));
     QPainter painter(&thumbnail);
-    painter.fillRect(QRect(1, 10, 78, 59), QColor(30, 27, 25));
-    painter.drawImage(2, 11, BlendThroughMask(sample, picture, opening));
+    painter.fillRect(QRect(1 * ratio, 10 * ratio, 78 * ratio, 59 * ratio), QColor(30, 27, 25));
+    painter.drawImage(2 * ratio, 11 * ratio, BlendThroughMask(sample, picture, opening));
     painter.end();
+    thumbnail.setDevicePixelRatio(ratio);
     return thumbnail;
 }
 
@@ -53,7 +55,8 @@ QImage FrameThumbnail(const Frame& frame, const QImage& sample) {
 void DrawFrameCatalog(const ArtworkOutput& out) {
     const auto materials = MaterialFrames();
     const auto motifs = MotifFrames();
-    const QImage sample = SamplePhoto();
+    const QImage sample = SamplePhoto(1);
+    const QImage sharpSample = SamplePhoto(2);
     for (int index = 0; index < 40; ++index) {
         const int page = index / 20 + 1, item = index % 20 + 1;
         const int design = (page - 1) * 10 + (item - 1) / 2;
@@ -62,7 +65,9 @@ void DrawFrameCatalog(const ArtworkOutput& out) {
         out.WriteArtwork(folder + QStringLiteral("big/%1.ssl").arg(item), Flattened(frame.picture, Qt::black),
                          90);
         out.WriteArtwork(folder + QStringLiteral("mask/%1.ssl").arg(item), GreyToRgb(frame.opening), 90);
-        out.WriteArtwork(folder + QStringLiteral("small/%1.ssl").arg(item), FrameThumbnail(frame, sample),
+        out.WriteArtwork(folder + QStringLiteral("small/%1.ssl").arg(item), FrameThumbnail(frame, sample, 1),
                          92);
+        out.WriteArtwork(folder + QStringLiteral("small/%1@2x.ssl").arg(item),
+                         FrameThumbnail(frame, sharpSample, 2), 92);
     }
 }

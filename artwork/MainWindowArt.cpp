@@ -16,9 +16,10 @@ using namespace art;
 
 namespace {
 
-QImage DrawMainSkin() {
+// The skin's panel, unkeyed, drawn at `ratio` device pixels to a logical one.
+QImage DrawMainSkinPanel(int ratio) {
     using namespace art::mainwindow;
-    QImage panel = NewCanvas(kWidth, kHeight);
+    QImage panel = NewCanvas(kWidth, kHeight, Qt::transparent, ratio);
     QPainter painter(&panel);
     painter.setRenderHint(QPainter::Antialiasing);
 
@@ -47,13 +48,15 @@ QImage DrawMainSkin() {
     const QRectF plate(18, 70, 92, kHeight - 70 - 16);
     DrawRecess(painter, plate, 10, kColumnColour);
 
-    // A gilded monogram closes the plate; it sits below the middle row, so it stays at the bottom.
-    const QPointF seal(64, kHeight - 46);
-    DrawStud(painter, seal, 17);
-    painter.setPen(QPen(QColor(120, 76, 28), 1.5));
+    // A gilded monogram closes the plate; it sits below the middle row, so it stays at the bottom. It
+    // keeps below the undo and redo buttons (down to y = 530) on every window 575 pixels tall or more,
+    // the window of a screen 600 pixels tall.
+    const QPointF seal(64, kHeight - 30);
+    DrawStud(painter, seal, 12);
+    painter.setPen(QPen(QColor(120, 76, 28), 1.2));
     painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(seal, 13, 13);
-    DrawTitle(painter, QStringLiteral("F"), seal + QPointF(-6, 8), 22);
+    painter.drawEllipse(seal, 9, 9);
+    DrawTitle(painter, QStringLiteral("F"), seal + QPointF(-4.5, 5.5), 15);
 
     // The canvas lies in a dark bed with a soft halo; the panel itself covers the middle.
     const QRectF bed = QRectF(kCanvasPanel).adjusted(-3, -3, 3, 3);
@@ -69,7 +72,7 @@ QImage DrawMainSkin() {
     DrawStud(painter, QPointF(15, 15), 2.6);
     DrawStud(painter, QPointF(kWidth - 15, 15), 2.6);
     painter.end();
-    return KeyedPicture(panel, kKey, house::Espresso);
+    return panel;
 }
 
 // Warm out-of-focus lights over a deep caramel-to-plum gradient.
@@ -176,7 +179,10 @@ QImage DrawIcon(int size) {
 } // namespace
 
 void DrawMainWindowArt(const ArtworkOutput& out) {
-    out.WriteBmp(QStringLiteral("main/mainx.bmp"), DrawMainSkin());
+    const QImage skin = KeyedPicture(DrawMainSkinPanel(1), mainwindow::kKey, house::Espresso);
+    out.WriteBmp(QStringLiteral("main/mainx.bmp"), skin);
+    out.WriteBmp(QStringLiteral("main/mainx@2x.bmp"),
+                 KeyedPictureLike(DrawMainSkinPanel(2), mainwindow::kKey, house::Espresso, skin));
     out.WriteJpeg(QStringLiteral("main/mainb.jpg"), Flattened(DrawStartBackdrop(), Qt::black), 90);
     out.WriteJpeg(QStringLiteral("main/Defaultmask.jpg"), DrawDefaultMask(), 90);
     out.WriteResource(QStringLiteral("icon/festoon.png"), DrawIcon(256));

@@ -198,15 +198,17 @@ std::vector<std::function<QImage()>> MaskDesigns() {
 }
 
 // The mask in cream on a dark card of the same proportions, centred on a neutral ground.
-QImage MaskThumbnail(const QImage& mask) {
-    QImage thumbnail(80, 80, QImage::Format_RGB32);
+// Drawn in device pixels at `ratio` to a logical one, and given that ratio at the end.
+QImage MaskThumbnail(const QImage& mask, int ratio) {
+    QImage thumbnail(80 * ratio, 80 * ratio, QImage::Format_RGB32);
     thumbnail.fill(QColor(62, 56, 52));
-    const QImage small = mask.scaled(74, 56, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    const QImage small = mask.scaled(74 * ratio, 56 * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                              .convertToFormat(QImage::Format_Grayscale8);
     QPainter painter(&thumbnail);
-    painter.fillRect(QRect(2, 11, 76, 58), QColor(96, 88, 80));
-    painter.drawImage(3, 12, TintGrey(small, QColor(30, 27, 25), QColor(250, 240, 222)));
+    painter.fillRect(QRect(2 * ratio, 11 * ratio, 76 * ratio, 58 * ratio), QColor(96, 88, 80));
+    painter.drawImage(3 * ratio, 12 * ratio, TintGrey(small, QColor(30, 27, 25), QColor(250, 240, 222)));
     painter.end();
+    thumbnail.setDevicePixelRatio(ratio);
     return thumbnail;
 }
 
@@ -219,6 +221,7 @@ void DrawMaskCatalog(const ArtworkOutput& out) {
         const QImage mask = designs[index]();
         const QString folder = QStringLiteral("pic/mask/%1/").arg(page);
         out.WriteArtwork(folder + QStringLiteral("big/%1.ssl").arg(item), GreyToRgb(mask), 90);
-        out.WriteArtwork(folder + QStringLiteral("small/%1.ssl").arg(item), MaskThumbnail(mask), 92);
+        out.WriteArtwork(folder + QStringLiteral("small/%1.ssl").arg(item), MaskThumbnail(mask, 1), 92);
+        out.WriteArtwork(folder + QStringLiteral("small/%1@2x.ssl").arg(item), MaskThumbnail(mask, 2), 92);
     }
 }

@@ -25,8 +25,9 @@ int Random::Between(int low, int high) {
     return low + static_cast<int>(Next() % (high - low + 1));
 }
 
-QImage NewCanvas(int w, int h, QColor fill) {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+QImage NewCanvas(int w, int h, QColor fill, int ratio) {
+    QImage image(w * ratio, h * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(fill);
     return image;
 }
@@ -98,6 +99,7 @@ void BoxLine(uchar* line, int count, int step, int radius, std::vector<uchar>& s
 
 QImage ColouredAlpha(const QImage& grey, QColor colour) {
     QImage out(grey.size(), QImage::Format_ARGB32_Premultiplied);
+    out.setDevicePixelRatio(grey.devicePixelRatio());
     const int alpha = colour.alpha();
     for (int y = 0; y < grey.height(); ++y) {
         const uchar* in = grey.constScanLine(y);
@@ -108,6 +110,23 @@ QImage ColouredAlpha(const QImage& grey, QColor colour) {
         }
     }
     return out;
+}
+
+// The device pixels per logical one of the image a painter draws on.
+int DeviceRatio(const QPainter& painter) {
+    return std::max(1, qRound(painter.device()->devicePixelRatio()));
+}
+
+// The path filled in `fill` on a grey image of `box` (logical) at `ratio`, ready to be blurred.
+QImage GreyShape(const QPainterPath& path, const QRect& box, QPointF offset, int ratio, int ground,
+                 int fill) {
+    QImage grey = NewGrey(box.width() * ratio, box.height() * ratio, ground);
+    QPainter shape(&grey);
+    shape.setRenderHint(QPainter::Antialiasing);
+    shape.scale(ratio, ratio);
+    shape.translate(-box.topLeft() + offset);
+    shape.fillPath(path, QColor(fill, fill, fill));
+    return grey;
 }
 
 } // namespace
@@ -196,14 +215,10 @@ void DrawSoftShadow(QPainter& painter, const QPainterPath& path, QPointF offset,
     const int margin = blur * 3 + 2;
     const QRect box =
         path.boundingRect().translated(offset).toAlignedRect().adjusted(-margin, -margin, margin, margin);
-    QImage grey = NewGrey(box.width(), box.height(), 0);
-    {
-        QPainter shape(&grey);
-        shape.setRenderHint(QPainter::Antialiasing);
-        shape.translate(-box.topLeft() + offset);
-        shape.fillPath(path, Qt::white);
-    }
-    BlurGrey(grey, blur);
+    const int ratio = DeviceRatio(painter);
+    QImage grey = GreyShape(path, box, offset, ratio, 0, 255);
+    BlurGrey(grey, blur * ratio);
+    grey.setDevicePixelRatio(ratio);
     painter.save();
     if (!clip.isEmpty()) {
         painter.setClipPath(clip, Qt::IntersectClip);
@@ -215,14 +230,10 @@ void DrawSoftShadow(QPainter& painter, const QPainterPath& path, QPointF offset,
 void DrawInnerShadow(QPainter& painter, const QPainterPath& path, int blur, QColor colour, QPointF offset) {
     const int margin = blur * 3 + 4;
     const QRect box = path.boundingRect().toAlignedRect().adjusted(-margin, -margin, margin, margin);
-    QImage grey = NewGrey(box.width(), box.height(), 255);
-    {
-        QPainter shape(&grey);
-        shape.setRenderHint(QPainter::Antialiasing);
-        shape.translate(-box.topLeft() + offset);
-        shape.fillPath(path, Qt::black);
-    }
-    BlurGrey(grey, blur);
+    const int ratio = DeviceRatio(painter);
+    QImage grey = GreyShape(path, box, offset, ratio, 255, 0);
+    BlurGrey(grey, blur * ratio);
+    grey.setDevicePixelRatio(ratio);
     painter.save();
     painter.setClipPath(path, Qt::IntersectClip);
     painter.drawImage(box.topLeft(), ColouredAlpha(grey, colour));
@@ -269,22 +280,27 @@ QImage TintGrey(const QImage& grey, QColor dark, QColor light) {
 
 QImage Flattened(const QImage& image, QColor background) {
     QImage out(image.size(), QImage::Format_RGB32);
+    out.setDevicePixelRatio(image.devicePixelRatio());
     out.fill(background);
     QPainter painter(&out);
     painter.drawImage(0, 0, image);
     return out;
 }
 
-QImage KeyedPicture(const QImage& panel, QColor key, QColor edge) {
+namespace {
+
+// KeyedPicture, with the keyed pixels chosen by `keyed(x, y)`.
+template <typename IsKey> QImage KeyedBy(const QImage& panel, QColor key, QColor edge, IsKey keyed) {
     const QImage flat = Flattened(panel, edge);
     const QRgb keyRgb = key.rgb();
     QImage out(panel.size(), QImage::Format_RGB32);
+    out.setDevicePixelRatio(panel.devicePixelRatio());
     for (int y = 0; y < panel.height(); ++y) {
         const auto* coverage = reinterpret_cast<const QRgb*>(panel.constScanLine(y));
         const auto* colour = reinterpret_cast<const QRgb*>(flat.constScanLine(y));
         auto* o = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < panel.width(); ++x) {
-            if (qAlpha(coverage[x]) < 128) {
+            if (keyed(x, y, qAlpha(coverage[x]))) {
                 o[x] = keyRgb;
             } else if ((colour[x] & 0xFFFFFF) == (keyRgb & 0xFFFFFF)) {
                 o[x] = colour[x] ^ 0x000001; // one step off the key in blue
@@ -294,6 +310,21 @@ QImage KeyedPicture(const QImage& panel, QColor key, QColor edge) {
         }
     }
     return out;
+}
+
+} // namespace
+
+QImage KeyedPicture(const QImage& panel, QColor key, QColor edge) {
+    return KeyedBy(panel, key, edge, [](int, int, int alpha) { return alpha < 128; });
+}
+
+QImage KeyedPictureLike(const QImage& panel, QColor key, QColor edge, const QImage& shape) {
+    const int ratio = std::max(1, panel.width() / std::max(1, shape.width()));
+    const QRgb keyRgb = key.rgb() | 0xFF000000;
+    return KeyedBy(panel, key, edge, [&](int x, int y, int) {
+        return (shape.pixel(std::min(x / ratio, shape.width() - 1), std::min(y / ratio, shape.height() - 1)) |
+                0xFF000000) == keyRgb;
+    });
 }
 
 void FillVertical(QPainter& painter, const QPainterPath& path, const QRectF& rect, QColor top,

@@ -34,8 +34,10 @@ class Random {
     std::uint32_t state_;
 };
 
-// A w x h premultiplied ARGB canvas filled with `fill` (transparent by default).
-[[nodiscard]] QImage NewCanvas(int w, int h, QColor fill = Qt::transparent);
+// A w x h premultiplied ARGB canvas filled with `fill` (transparent by default), drawn at `ratio` device
+// pixels to a logical one: the image has w * ratio x h * ratio pixels and that device pixel ratio, so a
+// painter on it draws in the same logical coordinates at every ratio.
+[[nodiscard]] QImage NewCanvas(int w, int h, QColor fill = Qt::transparent, int ratio = 1);
 // A w x h 8-bit grey image filled with `level`.
 [[nodiscard]] QImage NewGrey(int w, int h, int level = 0);
 
@@ -53,7 +55,8 @@ void BlurGrey(QImage& grey, int radius);
 [[nodiscard]] QImage FeatheredShape(const QPainterPath& path, int w, int h, int feather);
 
 // Draws the soft shadow of `path` (moved by offset) in `colour`, blurred by `blur`, clipped to `clip`
-// when that is not empty (used for shadows cast inside a recess).
+// when that is not empty (used for shadows cast inside a recess). Shadows and inner shadows are made at
+// the device pixel ratio of the painter's image, so that they are as fine as the rest of it.
 void DrawSoftShadow(QPainter& painter, const QPainterPath& path, QPointF offset, int blur, QColor colour,
                     const QPainterPath& clip = QPainterPath());
 // An inner shadow: darkness just inside the edge of `path`, strongest at the top-left.
@@ -71,8 +74,12 @@ void DrawInnerShadow(QPainter& painter, const QPainterPath& path, int blur, QCol
 
 // The panel as an opaque picture for a shaped window: pixels less than half covered become `key`, the
 // rest are flattened onto `edge` (a colour near the outline, so the rim shows no fringe of the key).
-// No pixel of the panel keeps the key colour, or the window would get holes.
+// No pixel of the panel keeps the key colour, or the window would get holes. The result keeps the
+// panel's device pixel ratio.
 [[nodiscard]] QImage KeyedPicture(const QImage& panel, QColor key, QColor edge);
+// The same panel drawn at a higher device pixel ratio, keyed exactly where `shape` (the keyed picture of
+// ratio 1) is keyed: a window is shaped in logical pixels, so both pictures must show the same outline.
+[[nodiscard]] QImage KeyedPictureLike(const QImage& panel, QColor key, QColor edge, const QImage& shape);
 
 // A linear gradient fill from `top` to `bottom` across `rect`, vertical.
 void FillVertical(QPainter& painter, const QPainterPath& path, const QRectF& rect, QColor top, QColor bottom);

@@ -44,9 +44,9 @@ void DrawThumbnailWell(QPainter& painter, QPoint topLeft) {
     DrawRecess(painter, well, 5, QColor(30, 18, 10));
 }
 
-QImage DrawGridPaletteSkin() {
+QImage DrawGridPalettePanel(int ratio) {
     const int w = 470, h = 444;
-    QImage panel = NewCanvas(w, h);
+    QImage panel = NewCanvas(w, h, Qt::transparent, ratio);
     QPainter painter(&panel);
     DrawPalettePanel(painter, w, h, 10);
     for (const int y : {74, 160, 250, 338}) {
@@ -55,12 +55,12 @@ QImage DrawGridPaletteSkin() {
         }
     }
     painter.end();
-    return KeyedPicture(panel, kWhiteKey, house::Espresso);
+    return panel;
 }
 
-QImage DrawTextPaletteSkin() {
+QImage DrawTextPalettePanel(int ratio) {
     const int w = 470, h = 369;
-    QImage panel = NewCanvas(w, h);
+    QImage panel = NewCanvas(w, h, Qt::transparent, ratio);
     QPainter painter(&panel);
     DrawPalettePanel(painter, w, h, 8);
     for (const QPoint thumbnail : {QPoint(24, 74), QPoint(126, 74), QPoint(236, 74), QPoint(346, 74),
@@ -71,12 +71,21 @@ QImage DrawTextPaletteSkin() {
     DrawRecess(painter, QRectF(21, 287, 415, 25), 4, QColor(26, 15, 8));
     DrawRecess(painter, QRectF(236, 317, 192, 29), 6, QColor(40, 24, 14));
     painter.end();
-    return KeyedPicture(panel, kWhiteKey, house::Espresso);
+    return panel;
+}
+
+// Writes skins/<name>.bmp and, drawn for screens of two device pixels to a logical one with the same
+// outline, skins/<name>@2x.bmp.
+void WriteSkin(const ArtworkOutput& out, const QString& name, QImage (*drawPanel)(int ratio)) {
+    const QImage skin = KeyedPicture(drawPanel(1), kWhiteKey, house::Espresso);
+    out.WriteResource(QStringLiteral("skins/%1.bmp").arg(name), skin);
+    out.WriteResource(QStringLiteral("skins/%1@2x.bmp").arg(name),
+                      KeyedPictureLike(drawPanel(2), kWhiteKey, house::Espresso, skin));
 }
 
 } // namespace
 
 void DrawPaletteSkins(const ArtworkOutput& out) {
-    out.WriteResource(QStringLiteral("skins/palette.bmp"), DrawGridPaletteSkin());
-    out.WriteResource(QStringLiteral("skins/text.bmp"), DrawTextPaletteSkin());
+    WriteSkin(out, QStringLiteral("palette"), DrawGridPalettePanel);
+    WriteSkin(out, QStringLiteral("text"), DrawTextPalettePanel);
 }

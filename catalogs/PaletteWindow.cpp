@@ -9,6 +9,7 @@
 #include "core/FileIO.h"
 #include "platform/Desktop.h"
 #include "platform/ErrorReporting.h"
+#include "platform/ScreenPictures.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -22,6 +23,10 @@ constexpr QSize kHideButtonSize{12, 12};
 
 QImage ResourceBitmap(const QString& resource) {
     return festoon::DecodeBmp(festoon::ReadWholeFile(resource));
+}
+
+QImage ResourceBitmapForScreen(const QString& resource) {
+    return festoon::ReadForScreen(resource, ResourceBitmap);
 }
 
 TPaletteWindow::TPaletteWindow(const PaletteContext& context, const WindowLook& look)
@@ -53,10 +58,14 @@ TPaletteWindow::TPaletteWindow(const PaletteContext& context, const WindowLook& 
     // The skin is stretched to the client size and the window cut to the skin's outline; without a
     // readable skin the palette stays a plain rectangle and still works.
     festoon::RunReportingErrors([&] {
-        QImage skin = festoon::StretchBitmap(ResourceBitmap(look.skinResource), look.clientSize.width(),
-                                             look.clientSize.height());
-        Image1->setPicture(skin);
-        festoon::ShapeWindowFromSkin(this, skin);
+        const auto stretch = [](const QImage& picture, QSize size) {
+            return festoon::StretchBitmap(picture, size.width(), size.height());
+        };
+        // The window is shaped in logical pixels by the plain skin; the screen may show a sharper one.
+        const festoon::WindowSkin skin =
+            festoon::SkinForScreen(look.skinResource, ResourceBitmap, look.clientSize, stretch);
+        Image1->setPicture(skin.shown);
+        festoon::ShapeWindowFromSkin(this, skin.plain);
     });
 }
 
@@ -88,7 +97,7 @@ TFlatButton* TPaletteWindow::MakeHideButton(QPoint position, const QString& glyp
     button->setAccessibleName(name);
     button->setToolTip(
         QStringLiteral("%1 (%2)").arg(name, QKeySequence(Qt::Key_Escape).toString(QKeySequence::NativeText)));
-    festoon::RunReportingErrors([&] { button->setGlyph(ResourceBitmap(glyphResource)); });
+    festoon::RunReportingErrors([&] { button->setGlyph(ResourceBitmapForScreen(glyphResource)); });
     connect(button, &TFlatButton::clicked, this, &QWidget::hide);
     return button;
 }

@@ -69,3 +69,5 @@ class TPaletteWindow : public QWidget {
 
 // A picture compiled into the program (skins, glyphs); throws PlatformError when it cannot be read.
 [[nodiscard]] QImage ResourceBitmap(const QString& resource);
+// The same picture as drawn for the screen's device pixel ratio (festoon::ReadForScreen).
+[[nodiscard]] QImage ResourceBitmapForScreen(const QString& resource);

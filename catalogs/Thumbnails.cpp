@@ -4,6 +4,7 @@
 #include "controls/img.h"
 #include "core/ArtworkReader.h"
 #include "platform/Paths.h"
+#include "platform/ScreenPictures.h"
 
 #include <QFile>
 #include <QStringList>
@@ -27,7 +28,9 @@ const char* const kFallbackName = "festoonFallbackName";
 } // namespace
 
 void LoadThumbnail(const QString& folder, TImg* thumbnail, int item) {
-    thumbnail->setPicture(ReadArtworkFile(ArtworkPath(folder, QString::number(item) + ".ssl")));
+    // The picture drawn for the screen's ratio where the catalog has one ("3@2x.ssl" beside "3.ssl").
+    thumbnail->setPicture(ReadForScreen(ArtworkPath(folder, QString::number(item) + ".ssl"),
+                                        [](const QString& path) { return ReadArtworkFile(path); }));
     NameThumbnail(thumbnail, PieceName(folder, item, thumbnail->property(kFallbackName).toString()));
 }
 

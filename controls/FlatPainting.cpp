@@ -18,6 +18,7 @@ void DrawEmbossedText(QPainter& painter, const QRect& rect, int flags, const QSt
 
 static QImage Silhouette(const QImage& keyedGlyph, const QColor& color) {
     QImage shape(keyedGlyph.size(), QImage::Format_ARGB32_Premultiplied);
+    shape.setDevicePixelRatio(keyedGlyph.devicePixelRatio());
     shape.fill(color);
     QPainter painter(&shape);
     painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
@@ -28,7 +29,11 @@ static QImage Silhouette(const QImage& keyedGlyph, const QColor& color) {
 QImage EmbossedGlyph(const QImage& keyedGlyph, const QPalette& palette) {
     if (keyedGlyph.isNull())
         return {};
-    QImage result(keyedGlyph.width() + 1, keyedGlyph.height() + 1, QImage::Format_ARGB32_Premultiplied);
+    // One logical pixel larger, at the glyph's own device pixel ratio.
+    const int ratio = qRound(keyedGlyph.devicePixelRatio());
+    QImage result(keyedGlyph.width() + ratio, keyedGlyph.height() + ratio,
+                  QImage::Format_ARGB32_Premultiplied);
+    result.setDevicePixelRatio(ratio);
     result.fill(Qt::transparent);
     QPainter painter(&result);
     painter.drawImage(1, 1, Silhouette(keyedGlyph, palette.color(QPalette::Light)));

@@ -85,7 +85,9 @@ void TFlatButton::setState(TButtonState state) {
 QSize TFlatButton::glyphPieceSize() const {
     if (keyedGlyph_.isNull())
         return {};
-    return {keyedGlyph_.width() / std::max(1, NumGlyphs), keyedGlyph_.height()};
+    // In logical pixels: a glyph drawn for a screen of two device pixels to one lays out as the plain one.
+    const QSizeF logical = keyedGlyph_.deviceIndependentSize();
+    return {qRound(logical.width()) / std::max(1, NumGlyphs), qRound(logical.height())};
 }
 
 QImage TFlatButton::glyphForState() const {

@@ -24,6 +24,9 @@ void TImg::paintEvent(QPaintEvent*) {
         return;
     }
     QPainter painter(this);
+    // A picture drawn for a higher device pixel ratio than the screen's is made smaller smoothly; every
+    // other picture is shown as the program always showed it, each pixel as a block.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, picture_.devicePixelRatio() > devicePixelRatioF());
     if (Stretch) {
         painter.drawImage(rect(), picture_);
     } else {

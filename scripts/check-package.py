@@ -22,7 +22,9 @@ INSTALLED = (
     "usr/lib/festoon/main/mainx.bmp", "usr/lib/festoon/main/mainb.jpg", "usr/lib/festoon/main/Defaultmask.jpg",
     "usr/lib/festoon/pic/mask/1/big/1.ssl", "usr/lib/festoon/pic/Frame/1/small/1.ssl",
     "usr/lib/festoon/pic/cartoon/1/pic/1.ssl", "usr/lib/festoon/pic/flower/1/small/1.ssl",
-    "usr/lib/festoon/pic/text/big/1.ssl", "usr/share/applications/festoon.desktop",
+    "usr/lib/festoon/pic/text/big/1.ssl", "usr/lib/festoon/main/mainx@2x.bmp",
+    "usr/lib/festoon/pic/mask/1/small/1@2x.ssl", "usr/lib/festoon/help/cards.html",
+    "usr/share/applications/festoon.desktop",
     "usr/share/icons/hicolor/48x48/apps/festoon.png", "usr/share/icons/hicolor/128x128/apps/festoon.png",
     "usr/share/icons/hicolor/256x256/apps/festoon.png", "usr/share/icons/hicolor/scalable/apps/festoon.svg",
     "usr/share/metainfo/org.festoon.Festoon.metainfo.xml", "usr/share/man/man1/festoon.1.gz")

@@ -22,4 +22,5 @@ festoon_add_tests(festoon_catalogs_window_tests
     catalogs/CatalogTestSupport.cpp
     catalogs/Palettes_test.cpp
     catalogs/Accessibility_test.cpp
+    catalogs/ScreenRatio_test.cpp
   LIBS festoon_ui festoon_test_support festoon_widget_test_main Qt6::Test)

@@ -1,5 +1,6 @@
 # Tests of the e2e area: the built program under Xvfb, driven with real pointer and key events. Each test
-# starts the program on a display of its own (1024 x 768 or 1920 x 1080) and keeps its screenshots in
+# starts the program on a display of its own (1024 x 768 or 1920 x 1080; 800 x 600 and 1024 x 600 for small
+# screens; 2048 x 1536 at twice the pixels for a sharp one) and keeps its screenshots in
 # e2e-artefacts/<test>/; without Xvfb, xdotool, ImageMagick or xclip it is skipped (77).
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
@@ -23,4 +24,7 @@ festoon_add_e2e_test(what_you_see)
 festoon_add_e2e_test(card_recovery)
 festoon_add_e2e_test(hostile_file)
 festoon_add_e2e_test(files_from_outside)
+festoon_add_e2e_test(sharp_screen)
+festoon_add_e2e_test(small_screen)
+festoon_add_e2e_test(short_wide_screen)
 festoon_add_e2e_test(turn_and_stack)

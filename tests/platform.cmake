@@ -14,4 +14,5 @@ festoon_add_tests(platform_widget_tests
     platform/Application_test.cpp
     platform/Autosave_test.cpp
     platform/Help_test.cpp
+    platform/ScreenPictures_test.cpp
   LIBS festoon_widget_test_main festoon_test_support Qt6::Test)

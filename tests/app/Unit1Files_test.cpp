@@ -2,6 +2,7 @@
 // clipboard both ways, and the keys of the commands.
 #include "tests/app/EditingFixture.h"
 
+#include "core/CardFile.h"
 #include "core/CardRendering.h"
 
 #include <QAction>
@@ -100,6 +101,33 @@ TEST_F(FilesTest, APhotoDroppedOnTheCanvasLandsWithItsCornerWhereItWasDropped) {
               QList<QRect>({QRect(0, 0, 50, 50), QRect(200, 150, 400, 266), QRect(220, 170, 200, 400)}));
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].endsWith(QStringLiteral("\nnotes.txt")));
+}
+
+TEST_F(FilesTest, ACardDroppedAnywhereOnTheWindowOpensWherePhotosAreRefused) {
+    festoon::Composition card(window->CanvasSize(), window->Card().CleanBackdrop());
+    card.PlaceObject(QRect(40, 30, 60, 50), SolidPicture(6, 5, qRgb(1, 2, 3)), SolidPicture(4, 4, kWhite));
+    const QString cardPath = folder.file(QStringLiteral("birthday.ORA"));
+    festoon::WriteCardFile(card, cardPath);
+    // Over the column of buttons, well away from the canvas.
+    const QPointF overColumn(60, 300);
+    const auto photo = Links(Files({"wide.jpg"}));
+    QDragEnterEvent refused(overColumn.toPoint(), Qt::CopyAction, photo.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(window.get(), &refused);
+    EXPECT_FALSE(refused.isAccepted());
+
+    const auto cardAndPhoto = Links({folder.file(QStringLiteral("wide.jpg")), cardPath});
+    QDragEnterEvent enter(overColumn.toPoint(), Qt::MoveAction | Qt::CopyAction, cardAndPhoto.get(),
+                          Qt::LeftButton, {});
+    QCoreApplication::sendEvent(window.get(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
+    QDropEvent drop(overColumn, Qt::MoveAction | Qt::CopyAction, cardAndPhoto.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(window.get(), &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    QCoreApplication::processEvents();
+    // The card opened; the photo, dropped where it has no place to land, did not.
+    EXPECT_EQ(window->Card(), card);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
 TEST_F(FilesTest, ADragWithNothingToOpenIsRefused) {

@@ -4,6 +4,7 @@
 #include "core/ArtworkReader.h"
 #include "core/PictureFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -53,6 +54,23 @@ int BitsPerPixelOfBmp(const QString& path) {
     return header.size() < 30
                ? -1
                : static_cast<unsigned char>(header[28]) | (static_cast<unsigned char>(header[29]) << 8);
+}
+
+// The share of 2 x 2 blocks whose pixels are not all alike: a picture enlarged from one of half the size
+// has none, a picture drawn at its size has many along every edge and gradient.
+double ShareOfDetailedBlocks(const QImage& picture) {
+    int detailed = 0, blocks = 0;
+    for (int y = 0; y + 1 < picture.height(); y += 2) {
+        for (int x = 0; x + 1 < picture.width(); x += 2) {
+            const QRgb corner = picture.pixel(x, y);
+            ++blocks;
+            detailed += picture.pixel(x + 1, y) != corner || picture.pixel(x, y + 1) != corner ||
+                                picture.pixel(x + 1, y + 1) != corner
+                            ? 1
+                            : 0;
+        }
+    }
+    return blocks == 0 ? 0 : static_cast<double>(detailed) / blocks;
 }
 
 double MeanLuminance(const QImage& image, const QRect& area) {
@@ -209,6 +227,69 @@ TEST_F(ArtworkTree, PaletteSkinsAreWhiteKeyedAndDarkWhereLabelsGo) {
     const QImage icon = Resource(QStringLiteral("icon/festoon.png"));
     EXPECT_EQ(icon.size(), QSize(256, 256));
     EXPECT_TRUE(icon.hasAlphaChannel());
+}
+
+// Screens of two device pixels to a logical one are given every skin, face, glyph and thumbnail drawn
+// again at twice the pixels: the same picture, keyed in the same places, with finer detail.
+TEST_F(ArtworkTree, EveryPictureOfTheWindowsIsDrawnAgainForRatioTwo) {
+    QStringList pictures = {program() + QStringLiteral("/main/mainx.bmp")};
+    for (const QString& folder :
+         {QStringLiteral("/buttons/"), QStringLiteral("/glyphs/"), QStringLiteral("/skins/")}) {
+        for (const QString& name : QDir(resources() + folder).entryList({QStringLiteral("*.bmp")})) {
+            if (!name.contains(QLatin1Char('@'))) {
+                pictures.append(resources() + folder + name);
+            }
+        }
+    }
+    ASSERT_GE(pictures.size(), 1 + 16 * 3 + 2 + 2 + 2);
+    for (const QString& path : pictures) {
+        const QString sharpPath = QString(path).replace(QStringLiteral(".bmp"), QStringLiteral("@2x.bmp"));
+        const QImage plain = QImage(path).convertToFormat(QImage::Format_RGB32);
+        const QImage sharp = QImage(sharpPath).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(sharp.size(), plain.size() * 2) << sharpPath.toStdString();
+        EXPECT_EQ(BitsPerPixelOfBmp(sharpPath), 24) << sharpPath.toStdString();
+        // The bar glyph is straight edges on the pixel grid alone, the same at both ratios.
+        if (!path.endsWith(QStringLiteral("bar.bmp"))) {
+            EXPECT_GT(ShareOfDetailedBlocks(sharp), 0.02) << sharpPath.toStdString() << " looks enlarged";
+        }
+        // Skins are keyed by their top-left colour, faces and glyphs by their bottom-left one; a window
+        // is shaped in logical pixels, so both pictures must be keyed in the same places.
+        const bool skin = path.contains(QStringLiteral("/main/")) || path.contains(QStringLiteral("/skins/"));
+        const QRgb key = skin ? plain.pixel(0, 0) : plain.pixel(0, plain.height() - 1);
+        EXPECT_EQ(skin ? sharp.pixel(0, 0) : sharp.pixel(0, sharp.height() - 1), key)
+            << sharpPath.toStdString();
+        if (!skin) {
+            continue;
+        }
+        int mismatched = 0;
+        for (int y = 0; y < sharp.height(); ++y) {
+            for (int x = 0; x < sharp.width(); ++x) {
+                mismatched += (sharp.pixel(x, y) == key) != (plain.pixel(x / 2, y / 2) == key) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(mismatched, 0) << sharpPath.toStdString();
+    }
+}
+
+TEST_F(ArtworkTree, EveryThumbnailIsDrawnAgainForRatioTwo) {
+    const QStringList folders = {"pic/mask/%1/small/", "pic/Frame/%1/small/", "pic/cartoon/%1/pic/",
+                                 "pic/flower/%1/small/"};
+    QStringList thumbnails;
+    for (const QString& folder : folders) {
+        for (int page = 1; page <= 2; ++page) {
+            for (int item = 1; item <= 20; ++item) {
+                thumbnails.append(folder.arg(page) + QString::number(item));
+            }
+        }
+    }
+    for (int item = 1; item <= 8; ++item) {
+        thumbnails.append(QStringLiteral("pic/text/small/%1").arg(item));
+    }
+    for (const QString& thumbnail : thumbnails) {
+        const QImage sharp = Artwork(thumbnail + QStringLiteral("@2x.ssl"));
+        EXPECT_EQ(sharp.size(), QSize(160, 160)) << thumbnail.toStdString();
+        EXPECT_GT(ShareOfDetailedBlocks(sharp), 0.02) << thumbnail.toStdString() << " looks enlarged";
+    }
 }
 
 } // namespace
