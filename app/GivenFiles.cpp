@@ -12,9 +12,10 @@
 namespace festoon {
 
 GivenFileKind KindOfGivenFile(const QString& path) {
-    static const QStringList kPhotoExtensions = {QStringLiteral("jpg"), QStringLiteral("jpeg"),
-                                                 QStringLiteral("jpe"), QStringLiteral("jfif"),
-                                                 QStringLiteral("bmp")};
+    static const QStringList kPhotoExtensions = {
+        QStringLiteral("jpg"),  QStringLiteral("jpeg"), QStringLiteral("jpe"),  QStringLiteral("jfif"),
+        QStringLiteral("bmp"),  QStringLiteral("png"),  QStringLiteral("webp"), QStringLiteral("tif"),
+        QStringLiteral("tiff"), QStringLiteral("gif")};
     const QString extension = QFileInfo(path).suffix().toLower();
     if (extension == QStringLiteral("ora")) {
         return GivenFileKind::Card;
@@ -65,8 +66,10 @@ QString UnsupportedFilesMessage(const QStringList& paths) {
     }
     const QString lead =
         paths.size() == 1
-            ? QStringLiteral("Festoon cannot open this file: it is not a JPEG or BMP picture.")
-            : QStringLiteral("Festoon cannot open these files: they are not JPEG or BMP pictures.");
+            ? QStringLiteral("Festoon cannot open this file: it is not a JPEG, PNG, WebP, TIFF, GIF or BMP "
+                             "picture.")
+            : QStringLiteral("Festoon cannot open these files: they are not JPEG, PNG, WebP, TIFF, GIF or "
+                             "BMP pictures.");
     return lead + QLatin1Char('\n') + names.join(QLatin1Char('\n'));
 }
 

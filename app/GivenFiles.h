@@ -17,9 +17,9 @@ enum class GivenFileKind {
     Unsupported, // refused: a drop shows the no-drop cursor, anything else reports it
 };
 
-// Decided by the name's extension, as the photo reader decides the format: JPEG (.jpg, .jpeg, .jpe,
-// .jfif) and BMP (.bmp), and card files (.ora), in any letter case. Readers of further formats add their
-// extensions here.
+// Decided by the name's extension, in any letter case: the extensions of the formats the photo reader
+// takes (JPEG as .jpg, .jpeg, .jpe, .jfif; .bmp, .png, .webp, .tif, .tiff, .gif), whose content then
+// decides how it is read, and card files (.ora). Readers of further formats add their extensions here.
 [[nodiscard]] GivenFileKind KindOfGivenFile(const QString& path);
 
 // True when at least one of the files is one the program opens.

@@ -1,7 +1,9 @@
 // The main window as a window: its controls, start-up (FormCreate), the skin it is shaped by, dragging
 // it by its background, and the minimise and close buttons.
 #include "app/Unit1.h"
+#include "platform/Application.h"
 
+#include "app/CardExporting.h"
 #include "app/EditingSurface.h"
 #include "catalogs/PaletteWindow.h"
 #include "controls/ImgBtn.h"
@@ -159,9 +161,17 @@ const CommandButton kCommandButtons[] = {
      "Open",
      "Open a card file",
      "Ctrl+O"},
+    {&TFormMain::ExportButton,
+     "Export",
+     {26, 496, 80, 33},
+     &TFormMain::ExportClick,
+     true,
+     "Export",
+     "Export the card at any size as JPEG, PNG or PDF, or print it",
+     "Ctrl+E"},
     {&TFormMain::UndoButton,
      "Undo",
-     {35, 500, 30, 30},
+     {35, 532, 30, 30},
      &TFormMain::Undo,
      false,
      "Undo",
@@ -169,7 +179,7 @@ const CommandButton kCommandButtons[] = {
      "Ctrl+Z"},
     {&TFormMain::RedoButton,
      "Redo",
-     {69, 500, 30, 30},
+     {69, 532, 30, 30},
      &TFormMain::Redo,
      false,
      "Redo",
@@ -186,14 +196,16 @@ QString TooltipWithKeys(const char* description, const char* keys) {
 } // namespace
 
 TFormMain::TFormMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
-    setWindowTitle(QApplication::applicationDisplayName());
+    setWindowTitle(festoon::ProgramName());
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    OpenDialog1.Filter = QStringLiteral("*.bmp *.jpg|*.bmp;*.jpg");
+    OpenDialog1.Filter =
+        QStringLiteral("Pictures|*.jpg;*.jpeg;*.jpe;*.jfif;*.bmp;*.png;*.webp;*.tif;*.tiff;*.gif");
     SaveDialog1.Filter = QStringLiteral(
         "JPG Format (small file size)|*.jpg|BMP Format (high quality)|*.bmp|Festoon card|*.ora");
     OpenCardDialog.Filter = QStringLiteral("Festoon card|*.ora");
     CreateLayout();
     loading_ = std::make_unique<festoon::PictureLoading>(CanvasArea);
+    exporting_ = std::make_unique<CardExporting>(CanvasArea);
     FormCreate();
 }
 

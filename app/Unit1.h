@@ -6,13 +6,16 @@
 // its display, the palettes' actions), Unit1Editing.cpp (mouse editing, copy, delete), Unit1Load.cpp
 // (photo and backdrop, decoded off the window's thread), Unit1Save.cpp (save, new task, help, close),
 // Unit1Palettes.cpp (showing the palettes), Unit1Files.cpp (files from the command line and drops,
-// the clipboard), Unit1History.cpp (undo and redo), Unit1Cards.cpp (opening card files).
+// the clipboard), Unit1History.cpp (undo and redo), Unit1Cards.cpp (opening card files), Unit1Export.cpp
+// (exports at any size, printing).
 #pragma once
 
 #include "catalogs/CardActions.h"
 #include "core/CardHistory.h"
 #include "core/CardRendering.h"
 #include "core/Composition.h"
+#include "core/ExportFile.h"
+#include "core/PictureFile.h"
 #include "platform/Dialogs.h"
 #include "platform/WindowDrag.h"
 
@@ -30,6 +33,7 @@ namespace festoon {
 class LiveDrag;
 class PictureLoading;
 } // namespace festoon
+class CardExporting;
 class EditingSurface;
 class QAction;
 class QFrame;
@@ -62,8 +66,9 @@ class TFormMain : public QWidget, public CardActions {
     TImgBtn* BtnHelp = nullptr;
     TImgBtn* BtnCopy = nullptr;
     TImgBtn* BtnDelete = nullptr;
-    TImgBtn* OpenButton = nullptr; // opens a card file; below Help in the column
-    TImgBtn* UndoButton = nullptr; // beside the column's foot, greyed while there is nothing to undo
+    TImgBtn* OpenButton = nullptr;   // opens a card file; below Help in the column
+    TImgBtn* ExportButton = nullptr; // exports or prints the card at any size; below Open
+    TImgBtn* UndoButton = nullptr;   // beside the column's foot, greyed while there is nothing to undo
     TImgBtn* RedoButton = nullptr;
     QFrame* Panel1 = nullptr;
     QWidget* CanvasArea = nullptr;       // Panel1's inner area, filled by the editing surface
@@ -80,6 +85,7 @@ class TFormMain : public QWidget, public CardActions {
     festoon::OpenPictureDialog OpenDialog1;
     festoon::SaveDialog SaveDialog1;
     festoon::OpenPictureDialog OpenCardDialog;
+    festoon::SaveDialog ExportSaveDialog; // the file an export is written to
 
     // --- the card ---
     [[nodiscard]] const festoon::Composition& Card() const { return card_; }
@@ -107,6 +113,13 @@ class TFormMain : public QWidget, public CardActions {
     void Undo();
     void Redo();
     [[nodiscard]] const festoon::CardHistory& History() const { return history_; }
+
+    // --- exports and printing (Unit1Export.cpp) ---
+    // Shows the Export dialog; goes on to the file and the export, or to the printer.
+    void ExportClick();
+    // Asks for the file and exports the card to it with the settings, on a worker thread.
+    void ExportCardAs(const festoon::ExportSettings& settings);
+    [[nodiscard]] CardExporting& Exporting() const { return *exporting_; }
 
     // Asks for a card file and opens it (Unit1Cards.cpp).
     void OpenCardClick();
@@ -224,6 +237,10 @@ class TFormMain : public QWidget, public CardActions {
 
     void OpenFilesAt(const QStringList& paths, QPoint firstTopLeft);
     void PlacePhotoFile(const QString& path, QPoint topLeft);
+    // A photo read from its file placed as a new object, at 10, 10 or at `topLeft` (Unit1Load.cpp).
+    void PlaceLoadedPhoto(const festoon::LoadedPicture& loaded, std::optional<QPoint> topLeft);
+    // The size a photo's decode must reach for the object on this canvas.
+    [[nodiscard]] std::function<QSize(QSize)> PhotoDecodeSize() const;
 
     // The canvas's mouse (Unit1Editing.cpp): a press takes a handle of the selected object, or the
     // topmost object showing under the pointer, or clears the selection over bare backdrop.
@@ -272,4 +289,8 @@ class TFormMain : public QWidget, public CardActions {
     std::optional<festoon::Composition> stepStart_;
     QMenu* objectMenu_ = nullptr;
     std::unique_ptr<festoon::PictureLoading> loading_;
+    std::unique_ptr<CardExporting> exporting_;
+    // What the Export dialog offers first: the last choice, three times the canvas as JPEG at first.
+    festoon::ExportSettings exportSettings_;
+    int exportSizeChoice_ = 2;
 };

@@ -103,8 +103,7 @@ void TFormMain::OpenFilesAt(const QStringList& paths, QPoint firstTopLeft) {
 
 void TFormMain::PlacePhotoFile(const QString& path, QPoint topLeft) {
     // Decoded before the card is touched: a file that fails changes nothing.
-    const QImage photo = festoon::LoadPictureFile(path);
-    EditCard([&](festoon::Composition& card) { DragSlot = card.PlacePhotoAt(photo, defaultMask_, topLeft); });
+    PlaceLoadedPhoto(festoon::ReadPictureFile(path, nullptr, PhotoDecodeSize()), topLeft);
 }
 
 void TFormMain::PastePicture() {

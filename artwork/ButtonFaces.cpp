@@ -228,9 +228,10 @@ template <typename Draw> void WriteAtRatios(const ArtworkOutput& out, const QStr
 
 void DrawButtonFaces(const ArtworkOutput& out) {
     const ColumnButton column[] = {
-        {"New", "New"},     {"Save", "Save"},          {"Photo", "Photo"},     {"Backdrop", "Backdrop"},
-        {"Mask", "Mask"},   {"Flower", "Flower"},      {"Cartoon", "Cartoon"}, {"Text", "Text"},
-        {"Frame", "Frame"}, {"DelFrame", "Del Frame"}, {"Help", "Help"},       {"Open", "Open"}};
+        {"New", "New"},      {"Save", "Save"},          {"Photo", "Photo"},     {"Backdrop", "Backdrop"},
+        {"Mask", "Mask"},    {"Flower", "Flower"},      {"Cartoon", "Cartoon"}, {"Text", "Text"},
+        {"Frame", "Frame"},  {"DelFrame", "Del Frame"}, {"Help", "Help"},       {"Open", "Open"},
+        {"Export", "Export"}};
     const struct {
         ButtonState state;
         const char* suffix;

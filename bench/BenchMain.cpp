@@ -65,6 +65,10 @@ constexpr Comparison kComparisons[] = {
      "x the full decode's time", true},
     {"scan bomb refusal vs 24 MP full decode", "BM_RefuseScanBomb", "BM_FullDecode6000x4000",
      "x the full decode's time", true},
+    {"load a 6000 x 4000 photo vs with a full decode", "BM_LoadPhoto6000x4000/real_time",
+     "BM_LoadPhotoFullDecode/real_time", "x the full decode's time", true, true},
+    {"export 50 objects at 3x vs saving at canvas size", "BM_Export3x/iterations:3/real_time",
+     "BM_SaveAtCanvasSize/iterations:3/real_time", "x the save's time", true, true},
 };
 
 } // namespace

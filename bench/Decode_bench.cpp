@@ -51,7 +51,7 @@ BENCHMARK(BM_FullDecode6000x4000)->Unit(benchmark::kMillisecond);
 
 void BM_Preview6000x4000(benchmark::State& state) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(festoon::DecodePreview(Photo(), false, kPreviewBox));
+        benchmark::DoNotOptimize(festoon::DecodePreview(Photo(), kPreviewBox));
     }
 }
 BENCHMARK(BM_Preview6000x4000)->Unit(benchmark::kMillisecond);

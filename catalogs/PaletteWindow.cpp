@@ -1,5 +1,6 @@
 // The palette window base: skin, shape, font, dragging, hiding and thumbnails.
 #include "catalogs/PaletteWindow.h"
+#include "platform/Application.h"
 
 #include "catalogs/Thumbnails.h"
 #include "controls/TFlatButtonUnit.h"
@@ -33,7 +34,7 @@ TPaletteWindow::TPaletteWindow(const PaletteContext& context, const WindowLook& 
     : QWidget(context.owner, Qt::Tool | Qt::FramelessWindowHint), card_(context.card),
       sharedDrag_(look.sharesMainWindowDrag ? context.mainWindowDrag : nullptr), pieceKind_(look.pieceKind) {
     // Each palette has a title of its own, for the task bar, window lists and screen readers.
-    setWindowTitle(QStringLiteral("Festoon \u2013 ") + look.title);
+    setWindowTitle(festoon::ProgramName() + QStringLiteral(" \u2013 ") + look.title);
     // Esc puts the palette away, as its hide buttons do.
     auto* hideKey = new QAction(this);
     hideKey->setShortcut(QKeySequence(Qt::Key_Escape));

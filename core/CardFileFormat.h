@@ -31,6 +31,10 @@ inline const QString kEmptyEntry = QStringLiteral("data/empty.png");
 [[nodiscard]] inline QString PictureEntry(int number) {
     return QStringLiteral("festoon/picture-%1.png").arg(number);
 }
+// The file a photo or the backdrop was read from, byte for byte.
+[[nodiscard]] inline QString OriginalEntry(int number) {
+    return QStringLiteral("festoon/original-%1").arg(number);
+}
 constexpr int kThumbnailSide = 256;
 
 // The program's attributes on <image>; kSlotName + N names slot N.
@@ -41,6 +45,8 @@ inline const QString kCleanBackdropAttribute = QStringLiteral("clean-backdrop");
 inline const QString kFramePictureAttribute = QStringLiteral("frame-picture");
 inline const QString kFrameMaskAttribute = QStringLiteral("frame-mask");
 inline const QString kSlotNameAttribute = QStringLiteral("slot-name-");
+// Names the entry of the clean backdrop's original file; absent when it has none (and in older files).
+inline const QString kBackdropOriginalAttribute = QStringLiteral("backdrop-original");
 // ... on the backdrop's <layer>.
 inline const QString kBackdropAttribute = QStringLiteral("backdrop");
 // ... on each object's <layer>; a picture attribute names an entry, or is empty for a null picture.
@@ -62,6 +68,8 @@ inline const QString kColourAttribute = QStringLiteral("colour");
 inline const QString kOutlineColourAttribute = QStringLiteral("outline-colour");
 inline const QString kOutlineWidthAttribute = QStringLiteral("outline-width");
 inline const QString kShadowAttribute = QStringLiteral("shadow");
+// Names the entry of a photo's original file; absent when it has none (and in older files).
+inline const QString kOriginalAttribute = QStringLiteral("original");
 
 // What a reader accepts. No PNG of a picture within the picture limits is larger than 4 bytes a pixel and
 // its row and block overhead; all the pictures of a card together, and the areas its objects cover, may
@@ -70,6 +78,8 @@ constexpr qint64 kMaxStackBytes = 4 * 1024 * 1024;
 constexpr qint64 kMaxMimeTypeBytes = 256;
 constexpr qint64 kMaxPngBytes = kMaxPicturePixels * 4 + 64 * 1024 * 1024;
 constexpr qint64 kMaxCardPixels = 2 * kMaxPicturePixels;
+// The original files of a card's photos and backdrop together: each is a picture file the program read.
+constexpr qint64 kMaxOriginalBytes = 2 * kMaxPictureFileBytes;
 constexpr int kMaxStackLayers = 1024;
 constexpr int kMaxStackDepth = 64;
 constexpr int kMaxPosition = 1 << 24;

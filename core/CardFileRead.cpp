@@ -7,6 +7,7 @@
 #include "core/CardStack.h"
 #include "core/ObjectAlpha.h"
 #include "core/ParallelTasks.h"
+#include "core/PictureDecoding.h"
 #include "core/PlatformError.h"
 #include "core/PngCodec.h"
 #include "core/ZipReader.h"
@@ -151,6 +152,38 @@ struct OwnObject {
     Layer layer;
     QString picture;
     QString mask;
+    QString original;
+};
+
+// The original picture files a card keeps, each read once, all of them within kMaxOriginalBytes; each
+// must at least start as a picture the program reads. An absent attribute (older files) gives none.
+class OriginalReader {
+  public:
+    explicit OriginalReader(const ZipReader& zip) : zip_(zip) {}
+
+    QByteArray Read(const QString& entry) {
+        if (entry.isEmpty()) {
+            return {};
+        }
+        if (const auto found = read_.constFind(entry); found != read_.cend()) {
+            return *found;
+        }
+        if (!zip_.Contains(entry)) {
+            ThrowDamaged(QStringLiteral("%1 is missing").arg(entry));
+        }
+        const QByteArray bytes = zip_.Read(entry, std::min(kMaxPictureFileBytes, kMaxOriginalBytes - total_));
+        total_ += bytes.size();
+        if (SniffPictureFormat(bytes) == PictureFormat::Unknown) {
+            ThrowDamaged(QStringLiteral("%1 is not a picture file").arg(entry));
+        }
+        read_.insert(entry, bytes);
+        return bytes;
+    }
+
+  private:
+    const ZipReader& zip_;
+    qint64 total_ = 0;
+    QHash<QString, QByteArray> read_;
 };
 
 OwnObject ReadOwnObject(const QHash<QString, QString>& own, PixelBudget& budget) {
@@ -169,6 +202,7 @@ OwnObject ReadOwnObject(const QHash<QString, QString>& own, PixelBudget& budget)
     object.picture = Own(own, kPictureAttribute);
     object.mask = Own(own, kMaskAttribute);
     ReadTurnAndLettering(own, object.layer);
+    object.original = own.value(kOriginalAttribute);
     return object;
 }
 
@@ -211,8 +245,10 @@ Composition ReadOwnCard(const ZipReader& zip, const CardStack& stack) {
     entries.removeAll(QString()); // also the empty names of null pictures
     const QHash<QString, QImage> pictures = DecodePictures(zip, entries, budget, ToBitmap24);
 
+    OriginalReader originals(zip);
     CompositionParts parts;
     parts.canvasSize = stack.size;
+    parts.backdropOriginal = originals.Read(stack.own.value(kBackdropOriginalAttribute));
     parts.backdrop = pictures.value(backdrop);
     parts.cleanBackdrop = pictures.value(clean);
     if (framed) {
@@ -221,6 +257,7 @@ Composition ReadOwnCard(const ZipReader& zip, const CardStack& stack) {
     for (OwnObject& object : objects) {
         object.layer.picture = Picture(pictures, object.picture);
         object.layer.mask = Picture(pictures, object.mask);
+        object.layer.original = originals.Read(object.original);
         parts.layers.append(std::move(object.layer));
     }
     for (int slot = 1; slot <= Composition::kSlotCount; ++slot) {

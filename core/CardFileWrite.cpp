@@ -73,6 +73,37 @@ class OwnPictures {
     QHash<qint64, QString> byKey_;
 };
 
+// The original files of the card's photos and backdrop, under festoon/, each stored once however many
+// objects share it (copies of a photo share its bytes).
+class OriginalFiles {
+  public:
+    // The entry holding the file; no attribute is written for an empty one.
+    QString Add(const QByteArray& original) {
+        if (original.isEmpty()) {
+            return {};
+        }
+        const auto key = reinterpret_cast<quintptr>(original.constData());
+        if (const auto found = byData_.constFind(key); found != byData_.cend()) {
+            return *found;
+        }
+        const QString name = OriginalEntry(static_cast<int>(files_.size()) + 1);
+        byData_.insert(key, name);
+        files_.append({name, original});
+        return name;
+    }
+    [[nodiscard]] const QList<std::pair<QString, QByteArray>>& Files() const { return files_; }
+
+  private:
+    QHash<quintptr, QString> byData_;
+    QList<std::pair<QString, QByteArray>> files_;
+};
+
+void OwnIfAny(CardStackWriter& stack, const QString& attribute, const QString& entry) {
+    if (!entry.isEmpty()) {
+        stack.Own(attribute, entry);
+    }
+}
+
 QImage TransparentPixel() {
     QImage pixel(1, 1, QImage::Format_ARGB32);
     pixel.fill(Qt::transparent);
@@ -130,7 +161,8 @@ QList<ShownLayer> AddShownObjects(const Composition& card, QList<PngEntry>& entr
     return shown;
 }
 
-void WriteCardAttributes(CardStackWriter& stack, const Composition& card, OwnPictures& own) {
+void WriteCardAttributes(CardStackWriter& stack, const Composition& card, OwnPictures& own,
+                         OriginalFiles& originals) {
     stack.Own(kVersionAttribute, kVersion);
     stack.Own(kSelectedSlotAttribute, card.SelectedSlot());
     stack.Own(kSelectionMarkedAttribute,
@@ -138,6 +170,7 @@ void WriteCardAttributes(CardStackWriter& stack, const Composition& card, OwnPic
     // Without a frame the clean backdrop is the backdrop itself.
     const bool clean = card.CleanBackdrop() == card.Backdrop();
     stack.Own(kCleanBackdropAttribute, clean ? kBackdropEntry : own.Add(card.CleanBackdrop()));
+    OwnIfAny(stack, kBackdropOriginalAttribute, originals.Add(card.BackdropOriginal()));
     if (const std::optional<Frame>& frame = card.LaidFrame()) {
         stack.Own(kFramePictureAttribute, own.Add(frame->picture));
         stack.Own(kFrameMaskAttribute, own.Add(frame->mask));
@@ -171,7 +204,8 @@ void WriteTurnAndLettering(CardStackWriter& stack, const Layer& layer) {
     }
 }
 
-void WriteObjectLayer(CardStackWriter& stack, const Layer& layer, const ShownLayer& shown, OwnPictures& own) {
+void WriteObjectLayer(CardStackWriter& stack, const Layer& layer, const ShownLayer& shown, OwnPictures& own,
+                      OriginalFiles& originals) {
     stack.StartLayer(layer.name, shown.entry, shown.position);
     stack.Own(kSlotAttribute, layer.slot);
     stack.Own(kXAttribute, layer.bounds.x());
@@ -182,18 +216,20 @@ void WriteObjectLayer(CardStackWriter& stack, const Layer& layer, const ShownLay
     stack.Own(kMaskAttribute, own.Add(layer.mask));
     stack.Own(kBlendPassesAttribute, layer.blendPasses);
     WriteTurnAndLettering(stack, layer);
+    OwnIfAny(stack, kOriginalAttribute, originals.Add(layer.original));
     stack.EndLayer();
 }
 
 // stack.xml, adding the card's own pictures to the entries as they are named.
-QByteArray CardStackXml(const Composition& card, const QList<ShownLayer>& shown, QList<PngEntry>& entries) {
+QByteArray CardStackXml(const Composition& card, const QList<ShownLayer>& shown, QList<PngEntry>& entries,
+                        OriginalFiles& originals) {
     OwnPictures own(entries);
     CardStackWriter stack(card.CanvasSize());
-    WriteCardAttributes(stack, card, own);
+    WriteCardAttributes(stack, card, own, originals);
     stack.StartStack();
     const QList<Layer>& layers = card.Layers();
     for (qsizetype i = layers.size() - 1; i >= 0; --i) {
-        WriteObjectLayer(stack, layers[i], shown[i], own);
+        WriteObjectLayer(stack, layers[i], shown[i], own, originals);
     }
     stack.StartLayer(QStringLiteral("Backdrop"), kBackdropEntry, QPoint(0, 0));
     stack.Own(kBackdropAttribute, QStringLiteral("true"));
@@ -255,7 +291,8 @@ QByteArray CardFileWriter::EncodeCard(const Composition& card) {
     entries.append({kMergedEntry, [merged] { return merged; }, Pixels(merged.size()), {}, {}});
     entries.append(
         {kThumbnailEntry, [merged] { return Thumbnail(merged); }, Pixels(merged.size()) / 4, {}, {}});
-    const QByteArray stackXml = CardStackXml(card, shown, entries);
+    OriginalFiles originals;
+    const QByteArray stackXml = CardStackXml(card, shown, entries, originals);
 
     {
         const std::lock_guard lock(keptLock_);
@@ -277,6 +314,10 @@ QByteArray CardFileWriter::EncodeCard(const Composition& card) {
     zip.Add(kStackEntry, stackXml, ZipWriter::Compression::Deflate);
     for (const PngEntry& entry : entries) {
         zip.Add(entry.name, entry.png, ZipWriter::Compression::Store);
+    }
+    // Picture files are compressed already.
+    for (const auto& [name, bytes] : originals.Files()) {
+        zip.Add(name, bytes, ZipWriter::Compression::Store);
     }
     return zip.Finish();
 }

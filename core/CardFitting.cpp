@@ -30,6 +30,7 @@ Composition FitCardToCanvas(const Composition& card, QSize canvas) {
     CompositionParts parts;
     parts.canvasSize = canvas;
     parts.cleanBackdrop = StretchBitmap(card.CleanBackdrop(), canvas.width(), canvas.height());
+    parts.backdropOriginal = card.BackdropOriginal();
     parts.frame = card.LaidFrame();
     parts.backdrop =
         parts.frame ? FramedBackdrop(parts.cleanBackdrop, parts.frame->picture, parts.frame->mask, canvas)

@@ -80,11 +80,12 @@ int Composition::Place(Layer layer) {
     return slot;
 }
 
-int Composition::PlacePhoto(const QImage& photo, const QImage& defaultMask) {
-    return PlacePhotoAt(photo, defaultMask, kPhotoPosition);
+int Composition::PlacePhoto(const QImage& photo, const QImage& defaultMask, const QByteArray& original) {
+    return PlacePhotoAt(photo, defaultMask, kPhotoPosition, original);
 }
 
-int Composition::PlacePhotoAt(const QImage& photo, const QImage& defaultMask, QPoint topLeft) {
+int Composition::PlacePhotoAt(const QImage& photo, const QImage& defaultMask, QPoint topLeft,
+                              const QByteArray& original) {
     const QSize source = PhotoSourceSize(photo.size(), canvasSize_);
     Layer layer;
     layer.slot = FirstFreeSlot();
@@ -92,6 +93,7 @@ int Composition::PlacePhotoAt(const QImage& photo, const QImage& defaultMask, QP
     layer.bounds = QRect(topLeft, PhotoDisplaySize(source));
     layer.picture = StretchBitmap(photo, source.width(), source.height());
     layer.mask = ToBitmap24(defaultMask);
+    layer.original = original;
     return Place(std::move(layer));
 }
 
@@ -186,9 +188,10 @@ bool Composition::MaskPhoto(const QImage& mask) {
     return false;
 }
 
-void Composition::SetBackdrop(const QImage& picture) {
+void Composition::SetBackdrop(const QImage& picture, const QByteArray& original) {
     backdrop_ = StretchBitmap(picture, canvasSize_.width(), canvasSize_.height());
     cleanBackdrop_ = backdrop_;
+    backdropOriginal_ = original;
     frame_.reset();
     Recompose();
 }

@@ -43,6 +43,8 @@ class Composition {
     [[nodiscard]] const QImage& Backdrop() const { return backdrop_; }
     // The backdrop as last chosen, without a frame.
     [[nodiscard]] const QImage& CleanBackdrop() const { return cleanBackdrop_; }
+    // The bytes of the file the clean backdrop was read from, for exports; empty when it came from none.
+    [[nodiscard]] const QByteArray& BackdropOriginal() const { return backdropOriginal_; }
     [[nodiscard]] const std::optional<Frame>& LaidFrame() const { return frame_; }
     // Every picture the card holds is a 24-bit bitmap (or null).
     // The objects from the bottom layer to the topmost.
@@ -63,10 +65,12 @@ class Composition {
 
     // --- placing: each new object goes to the first free slot as the topmost, selected, marked
     // object, and the card is recomposed; each returns the slot ---
-    // A photo at 10, 10, sized by the photo rules, with a copy of the default mask, named "man<slot>".
-    int PlacePhoto(const QImage& photo, const QImage& defaultMask);
+    // A photo at 10, 10, sized by the photo rules, with a copy of the default mask, named "man<slot>";
+    // `original` is the file it was read from, kept with it (see Layer::original).
+    int PlacePhoto(const QImage& photo, const QImage& defaultMask, const QByteArray& original = {});
     // The same with the photo's top-left corner at `topLeft` (a photo dropped on the canvas).
-    int PlacePhotoAt(const QImage& photo, const QImage& defaultMask, QPoint topLeft);
+    int PlacePhotoAt(const QImage& photo, const QImage& defaultMask, QPoint topLeft,
+                     const QByteArray& original = {});
     // A piece of artwork at 10, 10, its size the picture's divided by `divisor` (at least 1 x 1); it
     // keeps its picture and mask at full size and takes over the slot's name.
     int PlaceArtwork(const QImage& picture, const QImage& mask, int divisor);
@@ -119,8 +123,9 @@ class Composition {
     bool MaskPhoto(const QImage& mask);
 
     // --- the backdrop; each recomposes ---
-    // A new backdrop, stretched to the canvas: it replaces the frame and becomes the clean backdrop.
-    void SetBackdrop(const QImage& picture);
+    // A new backdrop, stretched to the canvas: it replaces the frame and becomes the clean backdrop;
+    // `original` is the file it was read from, kept for exports.
+    void SetBackdrop(const QImage& picture, const QByteArray& original = {});
     // The clean backdrop with the frame blended in at the canvas size; replaces an earlier frame.
     void LayFrame(const QImage& picture, const QImage& mask);
     // Back to the clean backdrop.
@@ -147,6 +152,7 @@ class Composition {
     QSize canvasSize_;
     QImage backdrop_;
     QImage cleanBackdrop_;
+    QByteArray backdropOriginal_;
     std::optional<Frame> frame_;
     QList<Layer> layers_;
     std::array<QString, kSlotCount + 1> slotNames_; // index 0 unused
@@ -159,6 +165,7 @@ struct CompositionParts {
     QSize canvasSize;
     QImage backdrop;
     QImage cleanBackdrop;
+    QByteArray backdropOriginal;
     std::optional<Frame> frame;
     QList<Layer> layers;
     std::array<QString, Composition::kSlotCount> slotNames;

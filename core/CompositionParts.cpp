@@ -66,6 +66,7 @@ Composition Composition::FromParts(CompositionParts parts) {
     card.canvasSize_ = parts.canvasSize;
     card.backdrop_ = std::move(parts.backdrop);
     card.cleanBackdrop_ = std::move(parts.cleanBackdrop);
+    card.backdropOriginal_ = std::move(parts.backdropOriginal);
     card.frame_ = std::move(parts.frame);
     card.layers_ = std::move(parts.layers);
     for (int slot = 1; slot <= kSlotCount; ++slot) {

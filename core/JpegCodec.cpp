@@ -8,6 +8,7 @@
 #include "core/JpegCodec.h"
 
 #include "core/Bitmap.h"
+#include "core/Orientation.h"
 #include "core/PictureLimits.h"
 #include "core/PlatformError.h"
 
@@ -146,26 +147,54 @@ bool AllScansArrived(j_decompress_ptr info, const ProgressMonitor& monitor) {
     return monitor.scannedComponents == (1U << info->num_components) - 1;
 }
 
-// The denominator of the smallest DCT scale whose result still holds the picture fitted into `box`.
-unsigned ScaleDenominator(const jpeg_decompress_struct& info, QSize box) {
-    if (box.isEmpty()) {
+// The denominator of the smallest DCT scale whose result is still at least `needed` (stored sides).
+unsigned ScaleDenominator(const jpeg_decompress_struct& info, QSize needed) {
+    if (needed.isEmpty()) {
         return 1;
     }
-    const QSize fitted = QSize(static_cast<int>(info.image_width), static_cast<int>(info.image_height))
-                             .scaled(box, Qt::KeepAspectRatio);
     for (const unsigned denominator : {8U, 4U, 2U}) {
-        if ((info.image_width + denominator - 1) / denominator >= static_cast<unsigned>(fitted.width()) &&
-            (info.image_height + denominator - 1) / denominator >= static_cast<unsigned>(fitted.height())) {
+        if ((info.image_width + denominator - 1) / denominator >= static_cast<unsigned>(needed.width()) &&
+            (info.image_height + denominator - 1) / denominator >= static_cast<unsigned>(needed.height())) {
             return denominator;
         }
     }
     return 1;
 }
 
+// The orientation the stream's EXIF data declares, from the APP1 markers libjpeg kept.
+int StreamOrientation(const jpeg_decompress_struct& info) {
+    for (jpeg_saved_marker_ptr marker = info.marker_list; marker != nullptr; marker = marker->next) {
+        if (marker->marker == JPEG_APP0 + 1) {
+            const int orientation = ExifOrientation(QByteArrayView(
+                reinterpret_cast<const char*>(marker->data), static_cast<qsizetype>(marker->data_length)));
+            if (orientation != 1) {
+                return orientation;
+            }
+        }
+    }
+    return 1;
+}
+
+// The pixels the caller needs of the stored picture, each way: the upright picture fitted into the
+// preview box, or what the caller asks for the upright picture.
+QSize NeededStoredSize(const jpeg_decompress_struct& info, int orientation,
+                       const JpegDecodeOptions& options) {
+    const QSize upright = UprightSize(
+        QSize(static_cast<int>(info.image_width), static_cast<int>(info.image_height)), orientation);
+    QSize needed;
+    if (!options.previewBox.isEmpty()) {
+        needed = upright.scaled(options.previewBox, Qt::KeepAspectRatio);
+    } else if (options.neededSize) {
+        needed = options.neededSize(upright);
+    }
+    return UprightSize(needed, orientation);
+}
+
 struct DecodeState {
     jpeg_decompress_struct info{};
     ErrorManager errors{};
     ProgressMonitor progress{};
+    int orientation = 1;
     QImage bitmap;
     std::vector<unsigned char> cmykRow;
     ~DecodeState() { jpeg_destroy_decompress(&info); }
@@ -199,11 +228,16 @@ bool DecodeInto(DecodeState& state, const unsigned char* bytes, unsigned long si
     state.progress.size = size;
     info.progress = &state.progress.base;
     jpeg_mem_src(&info, bytes, size);
+    if (options.upright) {
+        jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
+    }
     jpeg_read_header(&info, TRUE);
     CheckPictureSize(info.image_width, info.image_height);
+    state.orientation = options.upright ? StreamOrientation(info) : 1;
     if (options.declaredSize != nullptr) {
         *options.declaredSize =
-            QSize(static_cast<int>(info.image_width), static_cast<int>(info.image_height));
+            UprightSize(QSize(static_cast<int>(info.image_width), static_cast<int>(info.image_height)),
+                        state.orientation);
     }
     if (!PlausibleForFileSize(info.image_width, info.image_height, static_cast<qint64>(size))) {
         // More pixels than the file's bytes could hold: it ends long before its picture would.
@@ -213,7 +247,7 @@ bool DecodeInto(DecodeState& state, const unsigned char* bytes, unsigned long si
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGR;
     info.scale_num = 1;
-    info.scale_denom = ScaleDenominator(info, options.previewBox);
+    info.scale_denom = ScaleDenominator(info, NeededStoredSize(info, state.orientation, options));
     jpeg_start_decompress(&info);
     if (!AllScansArrived(&info, state.progress)) {
         Fail(reinterpret_cast<j_common_ptr>(&info), JWRN_JPEG_EOF);
@@ -330,6 +364,13 @@ QImage DecodeJpeg(const QByteArray& data, const JpegDecodeOptions& options) {
     }
     if (options.control != nullptr) {
         options.control->progress.store(1000, std::memory_order_relaxed);
+    }
+    if (state.orientation != 1) {
+        QImage upright = OrientBitmap(state.bitmap, state.orientation);
+        if (upright.isNull()) {
+            throw std::bad_alloc();
+        }
+        return upright;
     }
     return std::move(state.bitmap);
 }

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
+#include <functional>
 
 namespace festoon {
 
@@ -17,6 +18,12 @@ struct JpegDecodeOptions {
     DecodeControl* control = nullptr;
     // When set, receives the size the stream declares, whatever the scale of the decode.
     QSize* declaredSize = nullptr;
+    // Turns the picture upright by the EXIF orientation of its APP1 marker; the sizes above and below
+    // are then those of the upright picture.
+    bool upright = false;
+    // When set, given the size the stream declares, the size the caller needs at least: the picture is
+    // decoded at the smallest of libjpeg's DCT scales that still gives that many pixels each way.
+    std::function<QSize(QSize declared)> neededSize = {};
 };
 
 // Decodes a JPEG stream straight to a 24-bit bitmap (greyscale and CMYK streams converted), within the

@@ -3,6 +3,7 @@
 
 #include "core/Lettering.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -33,6 +34,10 @@ struct Layer {
     bool mirroredUpDown = false;
     // For lettering, what it was made from; the picture and mask are drawn from it.
     std::optional<Lettering> lettering{};
+    // The bytes of the file a photo was read from, kept so that an export decodes the photo again at the
+    // size it needs (empty for artwork, lettering and pictures from elsewhere). The picture above is what
+    // the canvas shows; the file's picture, upright, covers the same bounds.
+    QByteArray original = {};
 
     friend bool operator==(const Layer&, const Layer&) = default;
 };

@@ -1,4 +1,4 @@
-// Photos and backdrops: the lower-case path decides between the bitmap and the JPEG reader.
+// Photos and backdrops: the first bytes of the file decide its reader.
 #include "core/PictureFile.h"
 
 #include "core/BmpCodec.h"
@@ -17,52 +17,57 @@ bool IsBitmapPath(const QString& path) {
     return path.toLower().contains(QStringLiteral(".bmp"));
 }
 
-// Reads the file once its first two bytes are those of the format its path names: "BM" for a bitmap,
-// the start-of-image marker for a JPEG. The refusal is the one the decoder would give.
-QByteArray ReadPictureBytes(const QString& path, bool bitmap) {
-    return ReadWholeFile(path, 2, [bitmap](QByteArrayView start) {
-        if (start.size() < 2) {
+// Reads the file once its first bytes are those of a format the program reads; the refusal is the one
+// the reader the path names would give.
+QByteArray ReadPictureBytes(const QString& path) {
+    const bool bitmap = IsBitmapPath(path);
+    return ReadWholeFile(path, kPictureSignatureBytes, [bitmap](QByteArrayView start) {
+        if (start.size() < 2 || SniffPictureFormat(start) != PictureFormat::Unknown) {
             return; // too short to tell: the decoder refuses it with its own message
         }
-        if (bitmap && start != QByteArrayView("BM")) {
+        if (bitmap) {
             throw PlatformError::InvalidBitmap();
         }
-        if (!bitmap &&
-            (static_cast<unsigned char>(start[0]) != 0xFF || static_cast<unsigned char>(start[1]) != 0xD8)) {
-            throw PlatformError::Jpeg(JERR_NO_SOI);
-        }
+        throw PlatformError::Jpeg(JERR_NO_SOI);
     });
+}
+
+PictureDecodeOptions OptionsFor(const QString& path, DecodeControl* control) {
+    PictureDecodeOptions options;
+    options.control = control;
+    options.name = path;
+    options.bitmapName = IsBitmapPath(path);
+    return options;
 }
 
 } // namespace
 
 QImage LoadPictureFile(const QString& path, DecodeControl* control) {
-    const bool bitmap = IsBitmapPath(path);
-    const QByteArray data = ReadPictureBytes(path, bitmap);
-    ThrowIfCancelled(control);
-    if (bitmap) {
-        QImage picture = DecodeBmp(data);
-        ThrowIfCancelled(control);
-        return picture;
-    }
-    return DecodeJpeg(data, {QSize(), control, nullptr});
+    return DecodePicture(ReadPictureBytes(path), OptionsFor(path, control)).picture;
+}
+
+LoadedPicture ReadPictureFile(const QString& path, DecodeControl* control,
+                              const std::function<QSize(QSize inFile)>& neededSize) {
+    LoadedPicture loaded;
+    loaded.original = ReadPictureBytes(path);
+    PictureDecodeOptions options = OptionsFor(path, control);
+    options.neededSize = neededSize;
+    loaded.decoded = DecodePicture(loaded.original, options);
+    return loaded;
 }
 
 PreviewPicture LoadPicturePreview(const QString& path, QSize box, DecodeControl* control) {
-    const bool bitmap = IsBitmapPath(path);
-    const QByteArray data = ReadPictureBytes(path, bitmap);
-    return DecodePreview(data, bitmap, box, control);
+    return DecodePreview(ReadPictureBytes(path), box, control);
 }
 
-PreviewPicture DecodePreview(const QByteArray& data, bool bitmap, QSize box, DecodeControl* control) {
-    ThrowIfCancelled(control);
-    QSize fileSize;
-    const QImage picture = bitmap ? DecodeBmp(data) : DecodeJpeg(data, {box, control, &fileSize});
-    ThrowIfCancelled(control);
-    if (bitmap) {
-        fileSize = picture.size();
-    }
-    return {picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation), fileSize};
+PreviewPicture DecodePreview(const QByteArray& data, QSize box, DecodeControl* control) {
+    PictureDecodeOptions options;
+    options.control = control;
+    options.name = QStringLiteral("for the preview");
+    // The preview's decode of a JPEG need hold no more than the picture fitted into the box.
+    options.neededSize = [box](QSize inFile) { return inFile.scaled(box, Qt::KeepAspectRatio); };
+    const DecodedPicture decoded = DecodePicture(data, options);
+    return {decoded.picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation), decoded.fileSize};
 }
 
 void SaveBmpFile(const QImage& bitmap, const QString& path) {

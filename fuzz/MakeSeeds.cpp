@@ -3,7 +3,8 @@
 // run-length, bit-field, top-down, OS/2 and paletted bitmaps), a small scan bomb, and cards of the
 // program's own and of a painting program.
 // Usage: fuzz_make_seeds <folder>; creates <folder>/jpeg, <folder>/bmp, <folder>/artwork,
-// <folder>/preview (the JPEG and BMP seeds together) and <folder>/card.
+// <folder>/preview (the JPEG and BMP seeds together), <folder>/card and <folder>/picture (PNG, WebP, TIFF
+// and GIF files, with and without alpha, and JPEGs with EXIF orientations).
 #include "core/Bitmap.h"
 #include "core/BmpCodec.h"
 #include "core/CardFile.h"
@@ -101,6 +102,40 @@ bool WriteBmpVariants(const QDir& root) {
     return ok;
 }
 
+// The formats told by content: each written by Qt's own plugin, opaque and with alpha, and a GIF of two
+// frames; JPEGs with an
+// orientation in either byte order.
+bool WritePictureSeeds(const QDir& root) {
+    QImage cutOut = Picture(21, 14, 11).convertToFormat(QImage::Format_ARGB32);
+    for (int x = 0; x < cutOut.width(); ++x) {
+        cutOut.setPixel(x, 0, qRgba(0, 0, 0, 0));
+        cutOut.setPixel(x, 1, qRgba(200, 40, 40, 100));
+    }
+    bool ok = true;
+    for (const char* format : {"png", "webp", "tiff"}) {
+        for (const bool alpha : {false, true}) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            QImageWriter writer(&buffer, format);
+            ok = ok && writer.write(alpha ? cutOut : Picture(19, 11, 12));
+            const QString name =
+                QStringLiteral("picture/%1.%2")
+                    .arg(alpha ? QStringLiteral("alpha") : QStringLiteral("opaque"), QLatin1String(format));
+            ok = ok && Write(root.filePath(name), bytes);
+        }
+    }
+    // Qt reads GIF but does not write it.
+    ok = ok && Write(root.filePath(QStringLiteral("picture/frames.gif")),
+                     festoon::testing::TwoFrameGif(9, 5, qRgb(200, 30, 30), qRgb(30, 30, 200)));
+    const QByteArray jpeg = festoon::EncodeJpeg(Picture(13, 7, 13), 85);
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        ok = ok && Write(root.filePath(QStringLiteral("picture/orientation-%1.jpg").arg(orientation)),
+                         festoon::testing::WithExifOrientation(jpeg, orientation, orientation % 2 == 0));
+    }
+    return ok;
+}
+
 // Small cards of the program's own: objects with their masks, a copy, a frame, a deleted slot, a drag.
 QList<QByteArray> OwnCards() {
     festoon::Composition card(QSize(24, 16), Picture(6, 4, 1));
@@ -145,7 +180,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
-    for (const char* kind : {"jpeg", "bmp", "artwork", "preview", "card"}) {
+    for (const char* kind : {"jpeg", "bmp", "artwork", "preview", "card", "picture"}) {
         root.mkpath(QLatin1String(kind));
     }
     const QSize sizes[] = {{1, 1}, {8, 8}, {17, 9}, {33, 48}, {64, 64}};
@@ -170,7 +205,7 @@ int main(int argc, char** argv) {
         ok = ok && Write(root.filePath(QStringLiteral("bmp/%1-32.bmp").arg(n)),
                          QtBmp(picture.convertToFormat(QImage::Format_ARGB32)));
     }
-    ok = ok && WriteJpegVariants(root) && WriteBmpVariants(root);
+    ok = ok && WriteJpegVariants(root) && WriteBmpVariants(root) && WritePictureSeeds(root);
     QList<QByteArray> cards = OwnCards();
     cards.append(ForeignCard());
     for (qsizetype i = 0; i < cards.size(); ++i) {

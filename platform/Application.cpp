@@ -7,7 +7,6 @@ namespace festoon {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("festoon"));
-    setApplicationDisplayName(QStringLiteral("Festoon"));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

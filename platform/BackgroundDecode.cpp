@@ -2,8 +2,11 @@
 // under the job's lock, so that the worker never posts its result to an object that is gone.
 #include "platform/BackgroundDecode.h"
 
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QMetaObject>
 #include <QThreadPool>
+#include <QTimer>
 #include <mutex>
 
 namespace festoon {
@@ -30,7 +33,7 @@ void BackgroundDecode::Start(Decoder decoder, Done done, Failed failed) {
     job->owner = this;
     job_ = job;
     QThreadPool::globalInstance()->start([job, decoder = std::move(decoder)] {
-        PreviewPicture result;
+        LoadedPicture result;
         std::exception_ptr error;
         try {
             result = decoder(job->control);
@@ -63,7 +66,7 @@ int BackgroundDecode::Progress() const {
     return job_ ? job_->control.progress.load(std::memory_order_relaxed) : -1;
 }
 
-void BackgroundDecode::Deliver(const std::shared_ptr<Job>& job, const PreviewPicture& result,
+void BackgroundDecode::Deliver(const std::shared_ptr<Job>& job, const LoadedPicture& result,
                                std::exception_ptr error) {
     if (job != job_) {
         return; // cancelled or superseded after the worker had posted
@@ -74,6 +77,23 @@ void BackgroundDecode::Deliver(const std::shared_ptr<Job>& job, const PreviewPic
     } else {
         job->done(result);
     }
+}
+
+bool WaitWhileBusy(const std::function<bool()>& busy, int timeoutMs) {
+    QEventLoop loop;
+    QTimer poll;
+    QElapsedTimer waited;
+    waited.start();
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (!busy() || waited.hasExpired(timeoutMs)) {
+            loop.quit();
+        }
+    });
+    poll.start(2);
+    if (busy()) {
+        loop.exec();
+    }
+    return !busy();
 }
 
 } // namespace festoon

@@ -16,8 +16,8 @@ class BackgroundDecode : public QObject {
     Q_OBJECT
   public:
     // Runs on the worker thread; may throw, and should stop soon once the control is cancelled.
-    using Decoder = std::function<PreviewPicture(DecodeControl& control)>;
-    using Done = std::function<void(const PreviewPicture& result)>;
+    using Decoder = std::function<LoadedPicture(DecodeControl& control)>;
+    using Done = std::function<void(const LoadedPicture& result)>;
     using Failed = std::function<void(std::exception_ptr error)>;
 
     explicit BackgroundDecode(QObject* parent = nullptr);
@@ -35,9 +35,12 @@ class BackgroundDecode : public QObject {
 
   private:
     struct Job;
-    void Deliver(const std::shared_ptr<Job>& job, const PreviewPicture& result, std::exception_ptr error);
+    void Deliver(const std::shared_ptr<Job>& job, const LoadedPicture& result, std::exception_ptr error);
 
     std::shared_ptr<Job> job_;
 };
+
+// Lets events run until `busy` says false or the time is up; false on time-out (for tests).
+bool WaitWhileBusy(const std::function<bool()>& busy, int timeoutMs);
 
 } // namespace festoon

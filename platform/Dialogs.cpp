@@ -1,5 +1,6 @@
 // The font dialog and the Yes/No question; the file dialogs live in FileDialogs.cpp.
 #include "platform/Dialogs.h"
+#include "platform/Application.h"
 
 #include "platform/ActivateOnShow.h"
 #include "platform/DialogScriptQueue.h"
@@ -50,8 +51,8 @@ bool AskYesNo(QWidget* parent, const QString& question) {
     if (DialogScript::Active()) {
         return DialogScript::TakeYesNo();
     }
-    QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), question,
-                    QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(QMessageBox::Question, ProgramName(), question, QMessageBox::Yes | QMessageBox::No,
+                    parent);
     box.setObjectName(QStringLiteral("yesNoBox"));
     box.setDefaultButton(QMessageBox::Yes);
     ActivateOnShow(box);

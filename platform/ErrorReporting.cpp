@@ -1,5 +1,6 @@
 // The error box, and the guard that runs a user action and reports its failure.
 #include "platform/ErrorReporting.h"
+#include "platform/Application.h"
 
 #include "core/ErrorAdvice.h"
 #include "core/PlatformError.h"
@@ -33,7 +34,7 @@ void ReportError(const QString& message, const QString& advice) {
         std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Critical, ProgramName(), message, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("errorBox"));
     // The message stays plain text, as it always reads; only the advice is set smaller.

@@ -69,7 +69,10 @@ LoadProgressPanel::LoadProgressPanel(QWidget* host) : QFrame(host) {
 }
 
 void LoadProgressPanel::SetFileName(const QString& fileName) {
-    const QString text = QStringLiteral("Opening %1\u2026").arg(fileName);
+    SetCaption(QStringLiteral("Opening %1\u2026").arg(fileName));
+}
+
+void LoadProgressPanel::SetCaption(const QString& text) {
     caption_->setText(caption_->fontMetrics().elidedText(text, Qt::ElideMiddle, kPanelSize.width() - 40));
 }
 

@@ -1,5 +1,5 @@
-// The panel shown over the canvas while a picture takes a while to open: its name, how far the decode
-// has come, and Cancel.
+// The panel shown over the canvas while a picture takes a while to open, or a card to export: what is
+// under way, how far it has come, and Cancel.
 #pragma once
 
 #include <QFrame>
@@ -17,6 +17,8 @@ class LoadProgressPanel : public QFrame {
 
     // Names the file being opened.
     void SetFileName(const QString& fileName);
+    // Says what is under way in other words ("Exporting card.jpg…"), shortened in the middle to fit.
+    void SetCaption(const QString& text);
     // Per mille done, or -1 for a bar that only shows that work goes on.
     void SetProgress(int perMille);
     // Shows the panel in the middle of its host, above everything else there.

@@ -6,32 +6,20 @@
 #include "platform/LoadProgressPanel.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileInfo>
 
 namespace festoon {
-namespace {
-// A load quicker than this shows only the busy pointer.
-constexpr int kPanelDelayMs = 500;
-constexpr int kProgressTickMs = 100;
-} // namespace
-
-PictureLoading::PictureLoading(QWidget* host) : panel_(new LoadProgressPanel(host)) {
-    panelDelay_.setSingleShot(true);
-    panelDelay_.setInterval(kPanelDelayMs);
-    connect(&panelDelay_, &QTimer::timeout, this, &PictureLoading::ShowPanel);
-    progressTick_.setInterval(kProgressTickMs);
-    connect(&progressTick_, &QTimer::timeout, this, [this] { panel_->SetProgress(decode_.Progress()); });
-    connect(panel_, &LoadProgressPanel::cancelRequested, this, &PictureLoading::Cancel);
-}
+PictureLoading::PictureLoading(QWidget* host)
+    : indication_(
+          host, [this] { return decode_.Progress(); }, [this] { return decode_.Running(); },
+          [this] { Cancel(); }) {}
 
 PictureLoading::~PictureLoading() {
     Cancel();
 }
 
-void PictureLoading::Load(const QString& path, Apply apply) {
-    waiting_.append({path, std::move(apply)});
+void PictureLoading::Load(const QString& path, Apply apply, NeededSize neededSize) {
+    waiting_.append({path, std::move(apply), std::move(neededSize)});
     if (!decode_.Running() && !handing_) {
         StartNext();
     }
@@ -48,20 +36,7 @@ bool PictureLoading::Busy() const {
 }
 
 bool PictureLoading::WaitUntilIdle(int timeoutMs) {
-    QEventLoop loop;
-    QTimer poll;
-    QElapsedTimer waited;
-    waited.start();
-    connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (!Busy() || waited.hasExpired(timeoutMs)) {
-            loop.quit();
-        }
-    });
-    poll.start(2);
-    if (Busy()) {
-        loop.exec();
-    }
-    return !Busy();
+    return WaitWhileBusy([this] { return Busy(); }, timeoutMs);
 }
 
 void PictureLoading::StartNext() {
@@ -70,27 +45,14 @@ void PictureLoading::StartNext() {
         return;
     }
     current_ = waiting_.takeFirst();
-    if (!busyCursor_) {
-        QApplication::setOverrideCursor(Qt::BusyCursor);
-        busyCursor_ = true;
-    }
-    if (panel_ && panel_->isVisible()) {
-        panel_->SetFileName(QFileInfo(current_.path).fileName());
-        panel_->SetProgress(-1);
-    } else {
-        panelDelay_.start();
-    }
-    const QString path = current_.path;
-    decode_.Start(
-        [path](DecodeControl& control) {
-            const QImage picture = LoadPictureFile(path, &control);
-            return PreviewPicture{picture, picture.size()};
-        },
-        [this](const PreviewPicture& result) { Loaded(result.picture); },
-        [this](std::exception_ptr error) { Failed(error); });
+    indication_.Begin(QStringLiteral("Opening %1\u2026").arg(QFileInfo(current_.path).fileName()));
+    decode_.Start([path = current_.path, neededSize = current_.neededSize](
+                      DecodeControl& control) { return ReadPictureFile(path, &control, neededSize); },
+                  [this](const LoadedPicture& result) { Loaded(result); },
+                  [this](std::exception_ptr error) { Failed(error); });
 }
 
-void PictureLoading::Loaded(const QImage& picture) {
+void PictureLoading::Loaded(const LoadedPicture& picture) {
     handing_ = true;
     const Apply apply = std::move(current_.apply);
     current_ = {};
@@ -116,26 +78,8 @@ void PictureLoading::Failed(std::exception_ptr error) {
     StartNext();
 }
 
-void PictureLoading::ShowPanel() {
-    if (!panel_ || !decode_.Running()) {
-        return;
-    }
-    panel_->SetFileName(QFileInfo(current_.path).fileName());
-    panel_->SetProgress(decode_.Progress());
-    panel_->ShowCentred();
-    progressTick_.start();
-}
-
 void PictureLoading::GoIdle() {
-    panelDelay_.stop();
-    progressTick_.stop();
-    if (panel_) {
-        panel_->hide();
-    }
-    if (busyCursor_) {
-        QApplication::restoreOverrideCursor();
-        busyCursor_ = false;
-    }
+    indication_.End();
 }
 
 } // namespace festoon

@@ -27,12 +27,14 @@ void PicturePreview::showPicture(const QString& path) {
     }
     decode_.Start(
         [path](DecodeControl& control) {
-            return LoadPicturePreview(path, QSize(kPreviewSide, kPreviewSide), &control);
+            const PreviewPicture preview =
+                LoadPicturePreview(path, QSize(kPreviewSide, kPreviewSide), &control);
+            return LoadedPicture{{preview.picture, {}, preview.fileSize}, {}};
         },
-        [this](const PreviewPicture& preview) {
-            setPixmap(QPixmap::fromImage(preview.picture));
-            setToolTip(
-                QStringLiteral("%1 x %2").arg(preview.fileSize.width()).arg(preview.fileSize.height()));
+        [this](const LoadedPicture& preview) {
+            const QSize inFile = preview.decoded.fileSize;
+            setPixmap(QPixmap::fromImage(preview.decoded.picture));
+            setToolTip(QStringLiteral("%1 x %2").arg(inFile.width()).arg(inFile.height()));
         },
         // The preview is a courtesy: whatever goes wrong while decoding, the dialog carries on.
         [this](std::exception_ptr) { setText(QStringLiteral("No preview")); });

@@ -16,7 +16,7 @@ import tempfile
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 # Libraries the program links; dpkg-shlibdeps must have found each.
 NEEDED = ("libc6", "libstdc++6", "libjpeg62-turbo", "libqt6core6", "libqt6gui6", "libqt6widgets6",
-          "libqt6network6")
+          "libqt6network6", "libqt6printsupport6", "libexif12", "qt6-image-formats-plugins")
 INSTALLED = (
     "usr/bin/festoon", "usr/lib/festoon/festoon", "usr/lib/festoon/help.chm", "usr/lib/festoon/help/index.html",
     "usr/lib/festoon/main/mainx.bmp", "usr/lib/festoon/main/mainb.jpg", "usr/lib/festoon/main/Defaultmask.jpg",

@@ -9,7 +9,7 @@ build="$root/build-fuzz"
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-if [ "${#targets[@]}" -eq 0 ]; then targets=(jpeg bmp artwork preview card); fi
+if [ "${#targets[@]}" -eq 0 ]; then targets=(jpeg bmp artwork preview card picture); fi
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DFESTOON_FUZZ=ON -DFESTOON_BUILD_TESTS=OFF -DFESTOON_BUILD_BENCH=OFF >/dev/null

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
-  libjpeg62-turbo-dev libzip-dev
+  libjpeg62-turbo-dev libzip-dev libexif-dev qt6-image-formats-plugins
   libgtest-dev libgmock-dev libbenchmark-dev libpixman-1-dev
   fonts-noto-color-emoji fonts-dejavu-core fontconfig
   fp-utils xchm xdg-utils

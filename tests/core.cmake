@@ -13,6 +13,7 @@ festoon_add_tests(core_tests
     core/CardRendering_test.cpp
     core/CardHistory_test.cpp
     core/CompositionParts_test.cpp
+    core/Resample_test.cpp
   LIBS festoon_core festoon_references GTest::gtest_main)
 
 # The codecs and file reading, with pictures made by the tests; the frame blend.
@@ -23,6 +24,8 @@ festoon_add_tests(core_codec_tests
     core/BmpCodec_test.cpp
     core/FileIO_test.cpp
     core/PictureFile_test.cpp
+    core/PictureFormats_test.cpp
     core/FrameBlend_test.cpp
+    core/CardExport_test.cpp
     core/ErrorAdvice_test.cpp
   LIBS festoon_core festoon_test_support JPEG::JPEG GTest::gtest_main)

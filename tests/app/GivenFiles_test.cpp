@@ -9,14 +9,15 @@
 using namespace festoon;
 
 TEST(GivenFiles, PhotosAreKnownByTheExtensionsTheReaderTakesInAnyCase) {
-    for (const char* path : {"/a/b.jpg", "/a/b.JPEG", "/a/b.jpe", "/a/b.Jfif", "b.BMP", "/a.jpg/b.bmp"}) {
+    for (const char* path : {"/a/b.jpg", "/a/b.JPEG", "/a/b.jpe", "/a/b.Jfif", "b.BMP", "/a.jpg/b.bmp",
+                             "/a/b.png", "/a/b.WebP", "/a/b.tif", "/a/b.TIFF", "/a/b.gif"}) {
         EXPECT_EQ(KindOfGivenFile(QString::fromLatin1(path)), GivenFileKind::Photo) << path;
     }
-    for (const char* path : {"/a/b.png", "/a/b.txt", "/a/jpg", "/a/b.jpg/", "/a.jpg/b", "/a/b.jpg.txt", ""}) {
+    for (const char* path : {"/a/b.psd", "/a/b.txt", "/a/jpg", "/a/b.jpg/", "/a.jpg/b", "/a/b.jpg.txt", ""}) {
         EXPECT_EQ(KindOfGivenFile(QString::fromLatin1(path)), GivenFileKind::Unsupported) << path;
     }
     EXPECT_TRUE(AnyOpenable({QStringLiteral("/n.txt"), QStringLiteral("/p.jpg")}));
-    EXPECT_FALSE(AnyOpenable({QStringLiteral("/n.txt"), QStringLiteral("/p.png")}));
+    EXPECT_FALSE(AnyOpenable({QStringLiteral("/n.txt"), QStringLiteral("/p.psd")}));
     EXPECT_FALSE(AnyOpenable({}));
 }
 
@@ -45,9 +46,10 @@ TEST(GivenFiles, CommandLineNamesBecomeAbsolutePaths) {
 
 TEST(GivenFiles, TheMessageNamesEachRefusedFile) {
     EXPECT_EQ(UnsupportedFilesMessage({QStringLiteral("/a/notes.txt")}),
-              QStringLiteral("Festoon cannot open this file: it is not a JPEG or BMP picture.\nnotes.txt"));
-    EXPECT_EQ(
-        UnsupportedFilesMessage({QStringLiteral("/a/notes.txt"), QStringLiteral("/b/song.mp3")}),
-        QStringLiteral(
-            "Festoon cannot open these files: they are not JPEG or BMP pictures.\nnotes.txt\nsong.mp3"));
+              QStringLiteral("Festoon cannot open this file: it is not a JPEG, PNG, WebP, TIFF, GIF or BMP "
+                             "picture.\nnotes.txt"));
+    EXPECT_EQ(UnsupportedFilesMessage({QStringLiteral("/a/notes.txt"), QStringLiteral("/b/song.mp3")}),
+              QStringLiteral(
+                  "Festoon cannot open these files: they are not JPEG, PNG, WebP, TIFF, GIF or BMP pictures."
+                  "\nnotes.txt\nsong.mp3"));
 }

@@ -1,4 +1,5 @@
 // Choosing the backdrop and removing a frame with Del Frame, on a 1024 x 768 screen (canvas 876 x 667).
+#include "core/FileIO.h"
 #include "tests/app/EditingFixture.h"
 
 #include <QPainter>
@@ -39,11 +40,20 @@ TEST_F(BackdropTest, PictureIsStretchedAcrossTheWholeCanvas) {
     EXPECT_EQ(Shown({438, 0}), qRgb(0, 0, 255));
 }
 
-TEST_F(BackdropTest, JpegNamedAsBitmapFailsAndLeavesTheBackdrop) {
+TEST_F(BackdropTest, AJpegNamedAsABitmapIsReadAsTheJpegItIsAndTextAsABitmapFails) {
     folder.writeJpeg(QStringLiteral("back.bmp"), SolidPicture(100, 100, qRgb(0, 255, 0)));
+    ChooseBackdrop(QStringLiteral("back.bmp"));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_EQ(window->Card().BackdropOriginal(),
+              festoon::ReadWholeFile(folder.file(QStringLiteral("back.bmp"))));
+    const QColor shown = QColor(Shown({300, 300}));
+    EXPECT_NEAR(shown.green(), 255, 4);
+    EXPECT_NEAR(shown.red(), 0, 4);
+
+    folder.writeBytes(QStringLiteral("text.bmp"), QByteArray("no bitmap here"));
     const festoon::Composition before = window->Card();
     const QImage shownBefore = window->ImTouMing->ShownCanvas();
-    ChooseBackdrop(QStringLiteral("back.bmp"));
+    ChooseBackdrop(QStringLiteral("text.bmp"));
     EXPECT_EQ(errors, QStringList{QStringLiteral("Bitmap image is not valid")});
     EXPECT_EQ(window->Card(), before);
     EXPECT_EQ(window->ImTouMing->ShownCanvas(), shownBefore);

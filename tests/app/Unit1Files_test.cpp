@@ -86,8 +86,9 @@ TEST_F(FilesTest, FilesThatCannotBeOpenedAreReportedAndTheOthersStillOpen) {
     EXPECT_TRUE(errors[0].startsWith(QStringLiteral("JPEG error #"))) << errors[0].toStdString();
     EXPECT_EQ(errors[1], QStringLiteral("Cannot open file ") + folder.file(QStringLiteral("missing.jpg")));
     // The files of other kinds, together in one message.
-    EXPECT_EQ(errors[2], QStringLiteral("Festoon cannot open these files: they are not JPEG or BMP "
-                                        "pictures.\nnotes.txt\nsong.mp3"));
+    EXPECT_EQ(errors[2],
+              QStringLiteral("Festoon cannot open these files: they are not JPEG, PNG, WebP, TIFF, "
+                             "GIF or BMP pictures.\nnotes.txt\nsong.mp3"));
     // The one good photo lands first in line, where the Photo button would put it.
     EXPECT_EQ(BoundsFromBottom(), QList<QRect>({QRect(10, 10, 400, 266)}));
 }

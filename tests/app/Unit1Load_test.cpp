@@ -1,6 +1,8 @@
-// Loading a photo through the Photo button: where it lands and with which mask, the file format chosen
-// by the path, and files that fail.
+// Loading a photo through the Photo button: where it lands and with which mask, the file format told by
+// its content, and files that fail.
 #include "tests/app/EditingFixture.h"
+
+#include <QBuffer>
 
 namespace {
 
@@ -53,18 +55,48 @@ TEST_F(LoadTest, FileThatFailsToDecodeChangesNothing) {
     const festoon::Composition before = window->Card();
     const QImage shownBefore = window->ImTouMing->ShownCanvas();
     folder.writeBytes(QStringLiteral("broken.jpg"), QByteArray("not a picture at all"));
-    folder.writeJpeg(QStringLiteral("holiday.bmp.jpg"), SolidPicture(30, 30, qRgb(0, 0, 255)));
+    folder.writeBytes(QStringLiteral("notes.bmp"), QByteArray("not a bitmap either"));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    SolidPicture(60, 40, qRgb(0, 0, 255)).save(&buffer, "png");
+    folder.writeBytes(QStringLiteral("cut.png"), png.left(png.size() / 2));
 
     LoadPhoto(QStringLiteral("broken.jpg"));
-    LoadPhoto(QStringLiteral("holiday.bmp.jpg")); // a JPEG handed to the bitmap reader by its name
+    LoadPhoto(QStringLiteral("notes.bmp"));
     LoadPhoto(QStringLiteral("missing.jpg"));
+    LoadPhoto(QStringLiteral("cut.png"));
 
-    ASSERT_EQ(errors.size(), 3);
+    ASSERT_EQ(errors.size(), 4);
     EXPECT_TRUE(errors[0].startsWith(QStringLiteral("JPEG error #"))) << errors[0].toStdString();
     EXPECT_EQ(errors[1], QStringLiteral("Bitmap image is not valid"));
     EXPECT_EQ(errors[2], QStringLiteral("Cannot open file ") + folder.file(QStringLiteral("missing.jpg")));
+    EXPECT_TRUE(errors[3].contains(folder.file(QStringLiteral("cut.png")))) << errors[3].toStdString();
     EXPECT_EQ(window->Card(), before);
     EXPECT_EQ(window->ImTouMing->ShownCanvas(), shownBefore);
+}
+
+TEST_F(LoadTest, ACutOutTakesItsAlphaAsItsMaskAndEveryPhotoKeepsItsFile) {
+    QImage sticker(80, 60, QImage::Format_ARGB32);
+    sticker.fill(qRgba(0, 0, 0, 0));
+    for (int y = 10; y < 50; ++y) {
+        for (int x = 20; x < 60; ++x) {
+            sticker.setPixel(x, y, qRgba(250, 200, 0, 255));
+        }
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    sticker.save(&buffer, "png");
+    folder.writeBytes(QStringLiteral("sticker.jpg"), png); // named as a JPEG, a PNG inside
+    LoadPhoto(QStringLiteral("sticker.jpg"));
+    ASSERT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    const festoon::Layer& cutOut = LayerIn(1);
+    EXPECT_EQ(cutOut.original, png);
+    ASSERT_EQ(cutOut.mask.size(), QSize(80, 60));
+    EXPECT_LT(qRed(cutOut.mask.pixel(2, 2)), 16); // transparent: the card shows through
+    EXPECT_EQ(cutOut.mask.pixel(40, 30), kWhite); // opaque: the sticker shows
+    EXPECT_EQ(cutOut.picture.pixel(40, 30), qRgb(250, 200, 0));
 }
 
 TEST_F(LoadTest, CancelChangesNothing) {

@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, IsABorderlessWindowShapedByItsSkin) {
 TEST_F(MainWindowTest, CommandButtonsShowTheirPicturesAndRunTheirHandlers) {
     CreateWindow();
     const QList<TImgBtn*> buttons = window->findChildren<TImgBtn*>();
-    ASSERT_EQ(buttons.size(), 16);
+    ASSERT_EQ(buttons.size(), 17);
     const QList<const TImgBtn*> smallButtons = {window->BtnCopy, window->BtnDelete, window->UndoButton,
                                                 window->RedoButton};
     for (const TImgBtn* button : buttons) {
@@ -85,6 +85,7 @@ TEST_F(MainWindowTest, CommandButtonsShowTheirPicturesAndRunTheirHandlers) {
     }
     EXPECT_EQ(window->BtnNew->geometry(), QRect(26, 112, 80, 33));
     EXPECT_EQ(window->BtnHelp->geometry(), QRect(26, 432, 80, 33));
+    EXPECT_EQ(window->ExportButton->geometry(), QRect(26, 496, 80, 33));
     EXPECT_EQ(window->BtnDelete->geometry(), QRect(69, 80, 30, 30));
 
     // A click reaches the handler: Delete with one object on the canvas removes it.

@@ -103,6 +103,32 @@ TEST(CardFileRoundTripTest, APictureSharedByObjectsIsStoredOnceAndSharedAgainWhe
     EXPECT_EQ(read.Layers()[0].picture.constBits(), read.Layers()[2].picture.constBits());
 }
 
+TEST(CardFileRoundTripTest, PhotosKeepTheirFilesByteForByteOncePerFileAndOlderFilesOpenWithout) {
+    Composition card(QSize(100, 100), NoisePicture(10, 10, 33));
+    const QByteArray original = festoon::test::Png(NoisePicture(300, 200, 34));
+    card.PlacePhoto(NoisePicture(300, 200, 34), GreyNoise(8, 8, 35), original);
+    card.CopyTop();
+    const QByteArray file = festoon::EncodeCardFile(card);
+    const festoon::ZipReader zip = festoon::ZipReader::FromBytes(file);
+    EXPECT_EQ(zip.Names().filter(QStringLiteral("festoon/original-")).size(), 1);
+    const Composition read = festoon::DecodeCardFile(file);
+    ASSERT_EQ(read.Layers().size(), 2);
+    EXPECT_EQ(read.Layers()[0].original, original);
+    EXPECT_EQ(read.Layers()[1].original, original);
+    // A file written before photos kept their files: the same card, without them.
+    QByteArray stack = zip.Read(QStringLiteral("stack.xml"), 1 << 20);
+    stack.replace(" festoon:original=\"festoon/original-1\"", "");
+    const Composition older = festoon::DecodeCardFile(
+        festoon::test::Replaced(festoon::test::Replaced(file, QStringLiteral("stack.xml"), stack),
+                                QStringLiteral("festoon/original-1"), {}));
+    EXPECT_TRUE(older.Layers()[0].original.isEmpty());
+    EXPECT_EQ(older.Layers()[0].picture, card.Layers()[0].picture);
+    // A kept file that is no picture is damage.
+    EXPECT_THROW((void)festoon::DecodeCardFile(festoon::test::Replaced(
+                     file, QStringLiteral("festoon/original-1"), "no picture at all")),
+                 festoon::PlatformError);
+}
+
 TEST(CardFileRoundTripTest, AWriterThatKeepsThePngsOfTheLastCardWritesWhatAFreshOneWrites) {
     festoon::CardFileWriter writer;
     Composition card = RichCard();

@@ -27,9 +27,12 @@ QImage GreyNoise(int w, int h, unsigned seed) {
 
 Composition RichCard() {
     Composition card(QSize(320, 240), NoisePicture(80, 60, 1));
+    card.SetBackdrop(NoisePicture(80, 60, 1), Png(NoisePicture(80, 60, 1)));
     const QImage defaultMask = GreyNoise(40, 30, 2);
-    card.PlacePhoto(NoisePicture(600, 400, 3), defaultMask); // kept at the canvas height
-    card.PlacePhoto(NoisePicture(90, 70, 4), defaultMask);
+    // The photos keep the files they were read from.
+    card.PlacePhoto(NoisePicture(600, 400, 3), defaultMask,
+                    Png(NoisePicture(600, 400, 3))); // at the canvas height
+    card.PlacePhoto(NoisePicture(90, 70, 4), defaultMask, Png(NoisePicture(90, 70, 4)));
     card.MaskPhoto(GreyNoise(16, 16, 5));
     card.CopyTop();
     card.PlaceArtwork(NoisePicture(120, 90, 6), GreyNoise(120, 90, 7), 2);

@@ -15,9 +15,9 @@ namespace festoon::test {
 // A 24-bit mask of seeded random greys: every value from black to white appears.
 [[nodiscard]] QImage GreyNoise(int w, int h, unsigned seed);
 
-// A card on a 320 x 240 canvas with photos (masked, one copied), artwork, lettering, a frame over the
-// backdrop, a deleted slot, objects partly and wholly off the canvas, one without a picture, and the last
-// one dragged (blended once, unmarked).
+// A card on a 320 x 240 canvas with a backdrop and photos kept with their files (one masked, one copied),
+// artwork, lettering, a frame over the backdrop, a deleted slot, objects partly and wholly off the canvas,
+// one without a picture, and the last one dragged (blended once, unmarked).
 [[nodiscard]] Composition RichCard();
 
 // The same PNG bytes Qt would write for the picture.

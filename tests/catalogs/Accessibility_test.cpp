@@ -60,7 +60,7 @@ TEST_F(AccessibilityTest, EveryButtonOfTheMainWindowIsANamedButtonWithItsKey) {
     Create();
     const QRegularExpression withKey(QStringLiteral("^[A-Z].+ \\((Ctrl\\+)?(Shift\\+)?([A-Z]|F1|Del)\\)$"));
     const QList<TImgBtn*> buttons = mainWindow->findChildren<TImgBtn*>();
-    ASSERT_EQ(buttons.size(), 16);
+    ASSERT_EQ(buttons.size(), 17);
     QStringList names;
     for (TImgBtn* button : buttons) {
         QAccessibleInterface* node = Find(mainWindow.get(), button);
@@ -74,7 +74,7 @@ TEST_F(AccessibilityTest, EveryButtonOfTheMainWindowIsANamedButtonWithItsKey) {
                   QStringList{QAccessibleActionInterface::pressAction()});
     }
     names.removeDuplicates();
-    EXPECT_EQ(names.size(), 16) << names.join(QLatin1Char(',')).toStdString();
+    EXPECT_EQ(names.size(), 17) << names.join(QLatin1Char(',')).toStdString();
     EXPECT_FALSE(names.contains(QString()));
     for (TFlatButton* button : {mainWindow->FlatButton1, mainWindow->FlatButton2}) {
         QAccessibleInterface* node = Find(mainWindow.get(), button);

@@ -111,8 +111,11 @@ TEST(LetteringInPlace, KeepsItsCornerStretchAndTurnWhenDrawnAnew) {
 TEST(TurnedCardParts, AnAngleOutOfRangeIsRefused) {
     Composition card(QSize(30, 20), SolidBitmap(1, 1, qRgb(0, 0, 0)));
     card.PlaceObject(QRect(0, 0, 5, 5), SolidBitmap(1, 1, 0), SolidBitmap(1, 1, 0));
-    CompositionParts parts{
-        card.CanvasSize(), card.Backdrop(), card.CleanBackdrop(), std::nullopt, card.Layers(), {}, 0, false};
+    CompositionParts parts;
+    parts.canvasSize = card.CanvasSize();
+    parts.backdrop = card.Backdrop();
+    parts.cleanBackdrop = card.CleanBackdrop();
+    parts.layers = card.Layers();
     for (int slot = 1; slot <= Composition::kSlotCount; ++slot) {
         parts.slotNames[static_cast<size_t>(slot - 1)] = card.SlotName(slot);
     }

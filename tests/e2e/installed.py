@@ -53,8 +53,9 @@ def check_installed_files(prefix):
     desktop = entry["Desktop Entry"]
     if desktop.get("Exec") != "festoon %F" or "Graphics" not in desktop.get("Categories", "").split(";"):
         raise Failure(f"the desktop entry is not a Graphics program opening files with festoon: {dict(desktop)}")
-    if not {"image/jpeg", "image/bmp"} <= set(desktop.get("MimeType", "").split(";")):
-        raise Failure(f"the desktop entry does not offer to open JPEG and BMP pictures: {desktop.get('MimeType')}")
+    if not {"image/jpeg", "image/bmp", "image/png", "image/webp", "image/tiff", "image/gif",
+            "image/openraster"} <= set(desktop.get("MimeType", "").split(";")):
+        raise Failure(f"the desktop entry does not offer to open every picture format and cards: {desktop.get('MimeType')}")
     icons = os.path.join(prefix, "share", "icons", "hicolor")
     for size in ICON_SIZES:
         icon = os.path.join(icons, size, "apps", f"{desktop.get('Icon')}.png")

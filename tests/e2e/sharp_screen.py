@@ -19,11 +19,11 @@ CANVAS = (LOGICAL[0] - 148, LOGICAL[1] - 101)
 CANVAS_ORIGIN = (117, 61)
 FACES = {"New": "New", "Save": "Save", "Photo": "Photo", "Backdrop": "Backdrop", "Mask": "Mask",
          "Flower": "Flower", "Cartoon": "Cartoon", "Text": "Text", "Frame": "Frame", "Del Frame": "DelFrame",
-         "Help": "Help", "Copy": "Copy", "Delete": "Delete", "Open": "Open"}
-LAYOUT = dict(BUTTONS, Open=(26, 464, 80, 33))
+         "Help": "Help", "Copy": "Copy", "Delete": "Delete", "Open": "Open", "Export": "Export"}
+LAYOUT = dict(BUTTONS)
 # The order the main window makes its buttons in: a later one is drawn over an earlier one.
 CREATION_ORDER = ("New", "Save", "Photo", "Backdrop", "Mask", "Flower", "Cartoon", "Text", "Frame", "Del Frame",
-                  "Help", "Copy", "Delete", "Open")
+                  "Help", "Copy", "Delete", "Open", "Export")
 
 
 def device(box):

@@ -15,9 +15,9 @@ from program_ui import BUTTONS, GRID_PALETTE_SIZE, TEXT_PALETTE_SIZE, THUMBNAIL_
 SCREEN = (800, 600)
 # The main window's buttons in the order it makes them (a later one is drawn over an earlier one where
 # their transparent margins share a row), with their faces' names.
-LAYOUT = dict(BUTTONS, Open=(26, 464, 80, 33), Undo=(35, 500, 30, 30), Redo=(69, 500, 30, 30))
+LAYOUT = dict(BUTTONS, Undo=(35, 532, 30, 30), Redo=(69, 532, 30, 30))
 CREATION_ORDER = ("New", "Save", "Photo", "Backdrop", "Mask", "Flower", "Cartoon", "Text", "Frame", "Del Frame",
-                  "Help", "Copy", "Delete", "Open", "Undo", "Redo")
+                  "Help", "Copy", "Delete", "Open", "Export", "Undo", "Redo")
 FACES = {name: name.replace(" ", "") for name in CREATION_ORDER}
 PALETTE_HIDE_BUTTONS = ((412, 10, 12, 12), (425, 10, 12, 12))
 # A face's pixels this far from its transparent colour are what a user sees of the button.
@@ -101,10 +101,17 @@ def check_main_window(session, app, resources):
     print(f"all {len(LAYOUT)} buttons of the main window are on the screen, uncovered and apart")
 
 
+PALETTE_TITLES = {"Mask": "Masks", "Flower": "Flowers", "Cartoon": "Cartoons", "Frame": "Frames",
+                  "Text": "Balloons and Lettering"}
+
+
 def check_palettes(session, app):
     for button in ("Mask", "Flower", "Cartoon", "Frame", "Text"):
         size = TEXT_PALETTE_SIZE if button == "Text" else GRID_PALETTE_SIZE
         palette = app.open_palette(button)
+        # The title as the window system shows it, with nothing appended to it.
+        if palette.name != f"Festoon \u2013 {PALETTE_TITLES[button]}":
+            raise Failure(f"the {button} palette is titled {palette.name!r}")
         if button == "Text":
             thumbnails = {f"thumbnail {i + 1}": (x, y, 80, 80) for i, (x, y) in enumerate(TEXT_THUMBNAILS)}
         else:
@@ -121,7 +128,8 @@ def check_palettes(session, app):
 
 
 def press(session, app, button):
-    """Presses a button of the main window, the Open, Undo and Redo buttons below the column included."""
+    """Presses a button of the main window, the Open, Export, Undo and Redo buttons below the column
+    included."""
     left, top, width, height = LAYOUT[button]
     session.click(app.main.at(left + width // 2, top + height // 2))
 
@@ -151,6 +159,7 @@ def run(session):
     check_dialog(session, app, "Photo", "the open dialog")
     check_dialog(session, app, "Save", "the save dialog")
     check_dialog(session, app, "Open", "the card dialog")
+    check_dialog(session, app, "Export", "the Export dialog")
     check_dialog(session, app, "New", "the question of a new task")
     print("every dialog opens inside the screen")
 

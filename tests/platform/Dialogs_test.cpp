@@ -1,5 +1,6 @@
 // Dialogs: scripted answers, and the real dialogs driven as a user would (typing and pressing Enter).
 #include "core/JpegCodec.h"
+#include "platform/Application.h"
 #include "platform/DialogFilter.h"
 #include "platform/Dialogs.h"
 #include "platform/FontChooserDialog.h"
@@ -283,5 +284,5 @@ TEST(RealDialogs, YesNoBoxCarriesTheApplicationTitle) {
         box->button(QMessageBox::No)->click();
     });
     EXPECT_FALSE(AskYesNo(nullptr, QStringLiteral("Save the current photo before a new task?")));
-    EXPECT_EQ(title, QApplication::applicationDisplayName());
+    EXPECT_EQ(title, ProgramName());
 }

@@ -384,4 +384,117 @@ QByteArray RunLengthBmpClaimingSize(int w, int h) {
     return BmpFile({w, h, 8, 1, 256}, false, {}, pixels);
 }
 
+QByteArray WithExifOrientation(const QByteArray& jpeg, int orientation, bool bigEndian) {
+    QByteArray tiff;
+    const auto put16 = [&](int v) {
+        const char hi = static_cast<char>((v >> 8) & 0xFF), lo = static_cast<char>(v & 0xFF);
+        tiff.append(bigEndian ? hi : lo).append(bigEndian ? lo : hi);
+    };
+    const auto put32 = [&](int v) {
+        if (bigEndian) {
+            put16(v >> 16);
+            put16(v & 0xFFFF);
+        } else {
+            put16(v & 0xFFFF);
+            put16(v >> 16);
+        }
+    };
+    tiff.append(bigEndian ? "MM" : "II");
+    put16(42);
+    put32(8); // the first directory follows the header
+    put16(1); // one entry: the orientation, a SHORT
+    put16(0x0112);
+    put16(3);
+    put32(1);
+    put16(orientation);
+    put16(0);
+    put32(0); // no further directory
+    const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
+    const int length = static_cast<int>(payload.size()) + 2;
+    QByteArray marker("\xFF\xE1", 2);
+    marker.append(static_cast<char>(length >> 8)).append(static_cast<char>(length & 0xFF)).append(payload);
+    return jpeg.left(2) + marker + jpeg.mid(2);
+}
+
+namespace {
+
+void Put16(QByteArray& out, int v) {
+    out.append(static_cast<char>(v & 0xFF)).append(static_cast<char>((v >> 8) & 0xFF));
+}
+
+// The LZW data of a frame of one palette index: a clear code before every two pixels, so that the code
+// table never grows past its first width of 3 bits.
+QByteArray OneColourLzw(int pixels, int index) {
+    constexpr int kClear = 4, kEnd = 5, kWidth = 3;
+    QByteArray packed;
+    quint32 bits = 0;
+    int count = 0;
+    const auto put = [&](int code) {
+        bits |= static_cast<quint32>(code) << count;
+        count += kWidth;
+        while (count >= 8) {
+            packed.append(static_cast<char>(bits & 0xFF));
+            bits >>= 8;
+            count -= 8;
+        }
+    };
+    for (int i = 0; i < pixels; ++i) {
+        if (i % 2 == 0) {
+            put(kClear);
+        }
+        put(index);
+    }
+    put(kEnd);
+    if (count > 0) {
+        packed.append(static_cast<char>(bits & 0xFF));
+    }
+    QByteArray blocks(1, static_cast<char>(2)); // the minimum code size
+    for (qsizetype at = 0; at < packed.size(); at += 255) {
+        const QByteArray block = packed.mid(at, 255);
+        blocks.append(static_cast<char>(block.size())).append(block);
+    }
+    return blocks.append('\0');
+}
+
+} // namespace
+
+QByteArray TwoFrameGif(int w, int h, QRgb first, QRgb second) {
+    QByteArray gif("GIF89a");
+    Put16(gif, w);
+    Put16(gif, h);
+    gif.append(static_cast<char>(0xF1)).append('\0').append('\0'); // a global table of 4 colours
+    for (const QRgb colour : {first, second, qRgb(0, 0, 0), qRgb(255, 255, 255)}) {
+        gif.append(static_cast<char>(qRed(colour)))
+            .append(static_cast<char>(qGreen(colour)))
+            .append(static_cast<char>(qBlue(colour)));
+    }
+    for (int frame = 0; frame < 2; ++frame) {
+        gif.append("\x21\xF9\x04\x04", 4); // graphic control: keep the frame, a delay of 0.1 s
+        Put16(gif, 10);
+        gif.append('\0').append('\0');
+        gif.append(',');
+        Put16(gif, 0);
+        Put16(gif, 0);
+        Put16(gif, w);
+        Put16(gif, h);
+        gif.append('\0');
+        gif.append(OneColourLzw(w * h, frame));
+    }
+    return gif.append(';');
+}
+
+QImage SoftOvalMask(int w, int h) {
+    QImage mask(w, h, QImage::Format_BGR888);
+    for (int y = 0; y < h; ++y) {
+        uchar* row = mask.scanLine(y);
+        for (int x = 0; x < w; ++x) {
+            const double dx = 2.0 * x / w - 1, dy = 2.0 * y / h - 1;
+            const auto level =
+                static_cast<uchar>(255 * std::clamp(1.6 - 1.6 * (dx * dx + dy * dy), 0.0, 1.0));
+            row[x * 3] = row[x * 3 + 1] = row[x * 3 + 2] = level;
+        }
+    }
+    return mask;
+}
+
 } // namespace festoon::testing

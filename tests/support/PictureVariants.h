@@ -42,4 +42,15 @@ enum class BmpLayout { RunLength8, RunLength4, BitFields16, TopDown24, Os2Core24
 // A run-length BMP declaring w x h whose data paints only its first row and then ends the bitmap.
 [[nodiscard]] QByteArray RunLengthBmpClaimingSize(int w, int h);
 
+// The JPEG stream with an APP1 marker after its start-of-image marker declaring the EXIF orientation, in a
+// TIFF structure of either byte order, as cameras write it.
+[[nodiscard]] QByteArray WithExifOrientation(const QByteArray& jpeg, int orientation, bool bigEndian = false);
+
+// A soft oval mask of w x h, as photos are given: white in the middle, fading to black at the edges.
+[[nodiscard]] QImage SoftOvalMask(int w, int h);
+
+// A GIF of two frames of one colour each (Qt reads GIF but does not write it): w x h, the first frame
+// `first`, the second `second`.
+[[nodiscard]] QByteArray TwoFrameGif(int w, int h, QRgb first, QRgb second);
+
 } // namespace festoon::testing
