@@ -69,20 +69,36 @@ void EditingSurface::UpdateBandArea(const QRect& bounds) {
     update(QRect(bounds.left(), bounds.bottom() - 2, bounds.width(), 1));
 }
 
+void EditingSurface::ShowLivePiece(const QImage& piece, QPoint at, const QPolygon& outline) {
+    UpdateLiveArea();
+    livePiece_ = piece.convertToFormat(QImage::Format_RGB32);
+    livePieceAt_ = at;
+    liveOutline_ = outline;
+    UpdateLiveArea();
+}
+
+void EditingSurface::HideLivePiece() {
+    UpdateLiveArea();
+    livePiece_ = QImage();
+    liveOutline_.clear();
+}
+
+void EditingSurface::UpdateLiveArea() {
+    if (!livePiece_.isNull()) {
+        update(QRect(livePieceAt_, livePiece_.size())
+                   .united(liveOutline_.boundingRect())
+                   .adjusted(-1, -1, 1, 1));
+    }
+}
+
 void EditingSurface::SetZoneCursor(Qt::CursorShape shape) {
     zoneCursor_ = shape;
     UpdateCursor();
 }
 
-void EditingSurface::SetPointerOverObject(bool over) {
-    pointerOverObject_ = over;
-    UpdateCursor();
-}
-
 void EditingSurface::UpdateCursor() {
-    const Qt::CursorShape shape = pointerOverObject_ ? Qt::ArrowCursor : zoneCursor_;
-    if (cursor().shape() != shape) {
-        setCursor(shape);
+    if (cursor().shape() != zoneCursor_) {
+        setCursor(zoneCursor_);
     }
 }
 
@@ -96,6 +112,13 @@ void EditingSurface::paintEvent(QPaintEvent* event) {
     for (const QRect& area : event->region()) {
         painter.drawImage(area, shown_, area);
     }
+    if (!livePiece_.isNull()) {
+        painter.drawImage(livePieceAt_, livePiece_);
+        painter.setPen(QPen(Qt::black, 0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolygon(liveOutline_);
+        return;
+    }
     if (bandVisible_ && band_.width() > 2 && band_.height() > 2) {
         // A black outline one pixel wide whose far edges stop two pixels short of the band's.
         painter.setPen(QPen(Qt::black, 0));
@@ -105,16 +128,32 @@ void EditingSurface::paintEvent(QPaintEvent* event) {
 }
 
 void EditingSurface::mousePressEvent(QMouseEvent* event) {
-    festoon::RunReportingErrors([&] { emit pressed(event->position().toPoint()); });
+    const QPoint position = event->position().toPoint();
+    if (event->button() == Qt::RightButton) {
+        const QPoint global = event->globalPosition().toPoint();
+        festoon::RunReportingErrors([&] { emit menuAsked(position, global); });
+        return;
+    }
+    festoon::RunReportingErrors([&] { emit pressed(position, event->modifiers()); });
 }
 
 void EditingSurface::mouseMoveEvent(QMouseEvent* event) {
-    festoon::RunReportingErrors(
-        [&] { emit moved(event->position().toPoint(), event->buttons() != Qt::NoButton); });
+    festoon::RunReportingErrors([&] {
+        emit moved(event->position().toPoint(), (event->buttons() & Qt::LeftButton) != 0, event->modifiers());
+    });
 }
 
 void EditingSurface::mouseReleaseEvent(QMouseEvent* event) {
-    festoon::RunReportingErrors([&] { emit released(event->position().toPoint()); });
+    if (event->button() == Qt::RightButton) {
+        return;
+    }
+    festoon::RunReportingErrors([&] { emit released(event->position().toPoint(), event->modifiers()); });
+}
+
+void EditingSurface::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        festoon::RunReportingErrors([&] { emit doubleClicked(event->position().toPoint()); });
+    }
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPolygon>
 #include <QRect>
 #include <QRegion>
 #include <QStringList>
@@ -29,16 +30,25 @@ class EditingSurface : public QWidget {
     [[nodiscard]] const QRect& Band() const { return band_; }
     [[nodiscard]] bool BandVisible() const { return bandVisible_; }
 
-    // The cursor of the editing zone under the pointer, shown while the pointer is not over an object
-    // that lies above the surface (objects show the arrow).
+    // The object being dragged, drawn over the canvas with its top-left corner at `at` and a thin outline
+    // along `outline`, until HideLivePiece.
+    void ShowLivePiece(const QImage& piece, QPoint at, const QPolygon& outline);
+    void HideLivePiece();
+    [[nodiscard]] bool LivePieceVisible() const { return !livePiece_.isNull(); }
+    [[nodiscard]] const QImage& LivePiece() const { return livePiece_; }
+    [[nodiscard]] QPoint LivePiecePosition() const { return livePieceAt_; }
+
+    // The cursor of the editing zone under the pointer.
     void SetZoneCursor(Qt::CursorShape shape);
     [[nodiscard]] Qt::CursorShape ZoneCursor() const { return zoneCursor_; }
-    void SetPointerOverObject(bool over);
 
   signals:
-    void pressed(QPoint position);
-    void moved(QPoint position, bool buttonHeld);
-    void released(QPoint position);
+    void pressed(QPoint position, Qt::KeyboardModifiers modifiers);
+    void moved(QPoint position, bool buttonHeld, Qt::KeyboardModifiers modifiers);
+    void released(QPoint position, Qt::KeyboardModifiers modifiers);
+    void doubleClicked(QPoint position);
+    // The right button pressed at `position`; `global` is where a menu opens.
+    void menuAsked(QPoint position, QPoint global);
     // Local files dropped at `position`, at least one of which the program opens.
     void filesDropped(const QStringList& paths, QPoint position);
 
@@ -47,6 +57,7 @@ class EditingSurface : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -54,11 +65,14 @@ class EditingSurface : public QWidget {
   private:
     void UpdateCursor();
     void UpdateBandArea(const QRect& bounds);
+    void UpdateLiveArea();
 
     QImage shown_;  // the card converted once for painting
     QImage source_; // the 24-bit picture it was made from
     QRect band_;
     bool bandVisible_ = false;
     Qt::CursorShape zoneCursor_ = Qt::ArrowCursor;
-    bool pointerOverObject_ = false;
+    QImage livePiece_; // RGB32, as the canvas is painted
+    QPoint livePieceAt_;
+    QPolygon liveOutline_;
 };

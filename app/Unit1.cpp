@@ -10,6 +10,7 @@
 #include "controls/TFlatButtonUnit.h"
 #include "controls/img.h"
 #include "core/Bitmap.h"
+#include "core/LiveDrag.h"
 #include "core/PictureFile.h"
 #include "core/Skin.h"
 #include "platform/Desktop.h"
@@ -238,6 +239,8 @@ void TFormMain::CreateLayout() {
     connect(ImTouMing, &EditingSurface::pressed, this, &TFormMain::CanvasPressed);
     connect(ImTouMing, &EditingSurface::moved, this, &TFormMain::CanvasMoved);
     connect(ImTouMing, &EditingSurface::released, this, &TFormMain::CanvasReleased);
+    connect(ImTouMing, &EditingSurface::doubleClicked, this, &TFormMain::CanvasDoubleClicked);
+    connect(ImTouMing, &EditingSurface::menuAsked, this, &TFormMain::CanvasMenuAsked);
     // Queued: the program that the files were dragged from is told at once that the drop was taken,
     // and does not wait while the photos are read or a message is shown.
     connect(ImTouMing, &EditingSurface::filesDropped, this, &TFormMain::DropFiles, Qt::QueuedConnection);
@@ -259,6 +262,7 @@ void TFormMain::CreateLayout() {
     FlatButton2->setToolTip(TooltipWithKeys("Close Festoon", "Ctrl+Q"));
 
     CreateShortcuts();
+    CreateObjectKeys();
     CreateHistoryControls();
 }
 

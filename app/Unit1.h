@@ -20,6 +20,8 @@
 #include "platform/Dialogs.h"
 #include "platform/WindowDrag.h"
 
+#include "app/EditZones.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QStringList>
@@ -29,13 +31,15 @@
 #include <optional>
 
 namespace festoon {
+class LiveDrag;
 class PictureLoading;
-}
+} // namespace festoon
 class CardExporting;
 class EditingSurface;
 class QAction;
 class QFrame;
 class QKeySequence;
+class QMenu;
 class TFlatButton;
 class TImg;
 class TImgBtn;
@@ -96,13 +100,9 @@ class TFormMain : public QWidget, public CardActions {
     [[nodiscard]] festoon::PictureLoading& Loading() const { return *loading_; }
 
     // --- selection and drag state ---
-    int DragSlot = 0;
+    int DragSlot = 0; // the object a drag acts on: the selected one
     bool ButtonDown = false;
-    bool EditArmed = false;
-    bool EditDragging = false;
-    QPoint PressPoint;
-    int StartLeft = 0, StartTop = 0, StartWidth = 0, StartHeight = 0;
-    Qt::CursorShape PressCursor = Qt::ArrowCursor;
+    bool EditDragging = false; // a press took an object and moves, resizes or turns it until released
 
     // The main window's drag state, shared with the frame, cartoon and flower palettes.
     festoon::WindowDrag WindowDrag;
@@ -147,7 +147,8 @@ class TFormMain : public QWidget, public CardActions {
 
     // --- the palettes' actions on the card ---
     void PlaceArtwork(const QImage& picture, const QImage& mask, int divisor) override;
-    void PlaceLettering(const QString& text, const QFont& font, const QColor& colour) override;
+    void PlaceLettering(const festoon::Lettering& lettering) override;
+    void ReplaceLettering(int slot, const festoon::Lettering& lettering) override;
     void MaskPhoto(const QImage& mask) override;
     void LayFrame(const QImage& picture, const QImage& mask) override;
 
@@ -159,11 +160,6 @@ class TFormMain : public QWidget, public CardActions {
     void Image1MouseUp(Qt::MouseButton button, QPoint position);
     void FlatButton1Click();
     void FlatButton2Click();
-    void ObjectMouseDown(int slot);
-    void ObjectMouseUp(int slot);
-    void ImToumingMouseDown(QPoint position);
-    void ImTouMingMouseMove(QPoint position);
-    void ImTouMingMouseUp(QPoint position);
     void BtnCopyClick();
     void BtnDeleteClick();
     void DeleteTopObject();
@@ -182,6 +178,23 @@ class TFormMain : public QWidget, public CardActions {
     void ImgBtn3Click();
     void BtnTextClick();
     void ImgBtn1Click();
+
+    // --- one object, from the canvas's menu and keys (Unit1ObjectMenu.cpp); each acts on the selected
+    // object, one step of the history, and does nothing without one ---
+    void BringToFront();
+    void BringForward(); // Page Up
+    void SendBackward(); // Page Down
+    void SendToBack();
+    void FlipAcross();
+    void FlipUpDown();
+    void TurnLeft();  // a quarter turn anticlockwise
+    void TurnRight(); // a quarter turn clockwise
+    // Moves the selected object by dx, dy pixels (the arrow keys: 1, with Shift 10).
+    void Nudge(int dx, int dy);
+    // Opens the text palette with the lettering of the object in `slot` filled in; its OK replaces it.
+    void EditLettering(int slot);
+    // The menu a right-click on an object opens, while it is open.
+    [[nodiscard]] QMenu* ObjectMenu() const { return objectMenu_; }
 
   signals:
     // The window was closed (after FormClose): the program ends.
@@ -212,6 +225,8 @@ class TFormMain : public QWidget, public CardActions {
     void ShowHistoryState();
     // Ends a drag in progress without applying its band (undo, redo, deleting, opening a card).
     void AbandonDrag();
+    // Ends the live picture of a drag, if one is shown, and shows the card again.
+    void EndLiveDrag();
     // The card after an undo or redo: shown, the drag slot following the selection.
     void ShowRestoredCard(festoon::Composition card);
     void StretchSkinToScreen(); // the skin enlarged to the screen sizes Image1 and the window
@@ -222,8 +237,6 @@ class TFormMain : public QWidget, public CardActions {
     void EditCard(const std::function<void(festoon::Composition&)>& edit);
     // Brings the editing surface up to date with the card: the one place the view follows the model.
     void ShowCard();
-    // A new object was placed: the editing surface comes to the front, above every object.
-    void PlacedObject();
 
     void OpenFilesAt(const QStringList& paths, QPoint firstTopLeft);
     void PlacePhotoFile(const QString& path, QPoint topLeft);
@@ -232,12 +245,27 @@ class TFormMain : public QWidget, public CardActions {
     // The size a photo's decode must reach for the object on this canvas.
     [[nodiscard]] std::function<QSize(QSize)> PhotoDecodeSize() const;
 
-    // The canvas's mouse, routed as the stacking of the surface and the objects decides (Unit1Editing.cpp).
-    void CanvasPressed(QPoint position);
-    void CanvasMoved(QPoint position, bool buttonHeld);
-    void CanvasReleased(QPoint position);
-    // The object a press at `position` lands on, or 0 when the editing surface takes it.
-    [[nodiscard]] int ObjectAbove(QPoint position) const;
+    // The canvas's mouse (Unit1Editing.cpp): a press takes a handle of the selected object, or the
+    // topmost object showing under the pointer, or clears the selection over bare backdrop.
+    void CanvasPressed(QPoint position, Qt::KeyboardModifiers modifiers);
+    void CanvasMoved(QPoint position, bool buttonHeld, Qt::KeyboardModifiers modifiers);
+    void CanvasReleased(QPoint position, Qt::KeyboardModifiers modifiers);
+    void CanvasDoubleClicked(QPoint position);
+    void StartDrag(int slot, Grip grip, QPoint position);
+    // The cursor of what a press at `position` would take.
+    void ShowPointerCursor(QPoint position);
+    // The object the keys and the buttons act on: the selected one, else the topmost; 0 without objects.
+    [[nodiscard]] int ActedOnSlot() const;
+
+    // A gesture (a press and its drag) is one step of the history however many edits it makes.
+    void BeginStep();
+    void EndStep();
+
+    // The canvas's menu and keys (Unit1ObjectMenu.cpp).
+    void CreateObjectKeys();
+    void CanvasMenuAsked(QPoint position, QPoint global);
+    // Applies an edit to the selected object, if there is one.
+    void EditSelected(const std::function<void(festoon::Composition&, int slot)>& edit);
 
     // Drops every load under way or waiting: the card they were meant for is gone.
     void CancelLoads();
@@ -251,10 +279,19 @@ class TFormMain : public QWidget, public CardActions {
     // The skin enlarged to the window, at one device pixel to a logical one: it shapes the window and
     // gives the flat buttons their colour, whatever picture the screen shows.
     QImage windowSkin_;
-    // Whether the editing surface lies above every object (then it takes every press) or below them.
-    bool surfaceOnTop_ = false;
-    // The slot whose object took the press being held, or 0 when the surface took it.
-    int pressedObject_ = 0;
+    // The drag under way: what it holds, where it started, where it is.
+    struct Drag {
+        Grip grip = Grip::None;
+        QPoint from;
+        festoon::Placement start;
+        festoon::Placement now;
+        bool moved = false;
+    };
+    Drag drag_;
+    std::unique_ptr<festoon::LiveDrag> live_;
+    // The card before the gesture under way, while one is.
+    std::optional<festoon::Composition> stepStart_;
+    QMenu* objectMenu_ = nullptr;
     std::unique_ptr<festoon::PictureLoading> loading_;
     std::unique_ptr<CardExporting> exporting_;
     // What the Export dialog offers first: the last choice, three times the canvas as JPEG at first.

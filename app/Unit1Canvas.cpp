@@ -5,8 +5,8 @@
 #include "app/EditingSurface.h"
 #include "app/SelectionMarks.h"
 #include "core/Bitmap.h"
+#include "core/LetteringPicture.h"
 #include "core/PictureFile.h"
-#include "core/TextMask.h"
 #include "platform/Paths.h"
 
 void TFormMain::PrepareCanvas() {
@@ -20,12 +20,14 @@ void TFormMain::PrepareCanvas() {
 
 void TFormMain::EditCard(const std::function<void(festoon::Composition&)>& edit) {
     // The edit works on a copy, so that one that fails leaves the card as it was; a change becomes one
-    // step of the history.
+    // step of the history, or part of the gesture's step while one is under way.
     festoon::Composition edited = card_;
     edit(edited);
     const bool changed = !(edited == card_);
     if (changed) {
-        history_.Record(card_);
+        if (!stepStart_) {
+            history_.Record(card_);
+        }
         card_ = std::move(edited);
         ShowHistoryState();
     }
@@ -42,7 +44,7 @@ void TFormMain::ShowCard() {
     QRect marked;
     if (card_.SelectionMarked()) {
         if (const festoon::Layer* selected = card_.LayerInSlot(card_.SelectedSlot())) {
-            marked = selected->bounds;
+            marked = SelectionMarksExtent(festoon::PlacementOf(*selected));
         }
     }
     changed += markedBounds_;
@@ -50,17 +52,30 @@ void TFormMain::ShowCard() {
     markedBounds_ = marked;
     festoon::UpdateShownCanvas(shownCanvas_, renderer_.Rendered(), card_, changed);
     if (!marked.isEmpty()) {
-        DrawSelectionMarks(shownCanvas_, marked);
+        DrawSelectionMarks(shownCanvas_, festoon::PlacementOf(*card_.LayerInSlot(card_.SelectedSlot())));
     }
     ImTouMing->UpdateCanvas(shownCanvas_, changed);
 }
 
-void TFormMain::ReplaceCard(const festoon::Composition& card) {
-    EditCard([&](festoon::Composition& current) { current = card; });
+void TFormMain::BeginStep() {
+    EndStep();
+    stepStart_ = card_;
 }
 
-void TFormMain::PlacedObject() {
-    surfaceOnTop_ = true;
+void TFormMain::EndStep() {
+    if (!stepStart_) {
+        return;
+    }
+    const festoon::Composition before = std::move(*stepStart_);
+    stepStart_.reset();
+    if (!(before == card_)) {
+        history_.Record(before);
+        ShowHistoryState();
+    }
+}
+
+void TFormMain::ReplaceCard(const festoon::Composition& card) {
+    EditCard([&](festoon::Composition& current) { current = card; });
 }
 
 void TFormMain::BtnchonghuaClick() {
@@ -69,18 +84,24 @@ void TFormMain::BtnchonghuaClick() {
 
 void TFormMain::PlaceObject(const QRect& bounds, const QImage& picture, const QImage& mask) {
     EditCard([&](festoon::Composition& card) { DragSlot = card.PlaceObject(bounds, picture, mask); });
-    PlacedObject();
 }
 
 void TFormMain::PlaceArtwork(const QImage& picture, const QImage& mask, int divisor) {
     EditCard([&](festoon::Composition& card) { DragSlot = card.PlaceArtwork(picture, mask, divisor); });
-    PlacedObject();
 }
 
-void TFormMain::PlaceLettering(const QString& text, const QFont& font, const QColor& colour) {
-    const QImage mask = festoon::RenderTextMask(text, font);
-    EditCard([&](festoon::Composition& card) { DragSlot = card.PlaceLettering(mask, colour); });
-    PlacedObject();
+void TFormMain::PlaceLettering(const festoon::Lettering& lettering) {
+    const festoon::LetteringPicture drawn = festoon::DrawLettering(lettering);
+    EditCard([&](festoon::Composition& card) {
+        DragSlot = card.PlaceLettering(drawn.picture, drawn.mask, lettering);
+    });
+}
+
+void TFormMain::ReplaceLettering(int slot, const festoon::Lettering& lettering) {
+    const festoon::LetteringPicture drawn = festoon::DrawLettering(lettering);
+    EditCard([&](festoon::Composition& card) {
+        card.ReplaceLettering(slot, drawn.picture, drawn.mask, lettering);
+    });
 }
 
 void TFormMain::MaskPhoto(const QImage& mask) {

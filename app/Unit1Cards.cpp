@@ -17,5 +17,4 @@ void TFormMain::OpenCardFile(const QString& path) {
     AbandonDrag();
     ReplaceCard(card);
     DragSlot = card_.SelectedSlot();
-    surfaceOnTop_ = false;
 }

@@ -1,158 +1,154 @@
-// Editing the canvas with the mouse: selecting an object, dragging the topmost one with a rubber band
-// on the editing surface, and copying and deleting the topmost object.
+// Editing the canvas with the mouse: one press selects the topmost object showing under the pointer and
+// may drag it at once; the selected object's handles resize and turn it; the object follows the pointer,
+// blended over what lies beneath, until the release puts it in place. Copying and deleting act on the
+// selected object.
 #include "app/Unit1.h"
 
-#include "app/EditZones.h"
 #include "app/EditingSurface.h"
+#include "app/GripDrag.h"
+#include "app/SelectionMarks.h"
+#include "core/HitTest.h"
+#include "core/LiveDrag.h"
 
-// The objects lie above the editing surface until something brings the surface to the front; while
-// they do, a press on an object selects it and a press beside them reaches the surface.
-int TFormMain::ObjectAbove(QPoint position) const {
-    if (surfaceOnTop_) {
-        return 0;
-    }
-    const QList<festoon::Layer>& layers = card_.Layers();
-    for (auto layer = layers.crbegin(); layer != layers.crend(); ++layer) {
-        if (layer->bounds.contains(position)) {
-            return layer->slot;
-        }
-    }
-    return 0;
+namespace {
+
+bool Resizes(Grip grip) {
+    return grip != Grip::None && grip != Grip::Move && grip != Grip::Turn;
 }
 
-void TFormMain::CanvasPressed(QPoint position) {
-    pressedObject_ = ObjectAbove(position);
-    if (pressedObject_ != 0) {
-        ObjectMouseDown(pressedObject_);
-    } else {
-        ImToumingMouseDown(position);
+} // namespace
+
+int TFormMain::ActedOnSlot() const {
+    if (card_.LayerInSlot(card_.SelectedSlot()) != nullptr) {
+        return card_.SelectedSlot();
     }
+    return card_.IsEmpty() ? 0 : card_.TopLayer()->slot;
 }
 
-void TFormMain::CanvasMoved(QPoint position, bool buttonHeld) {
-    if (buttonHeld && pressedObject_ != 0) {
-        return; // an object ignores the moves of a press it took
-    }
-    if (!buttonHeld) {
-        const bool overObject = ObjectAbove(position) != 0;
-        ImTouMing->SetPointerOverObject(overObject);
-        if (overObject) {
+void TFormMain::CanvasPressed(QPoint position, Qt::KeyboardModifiers) {
+    ButtonDown = true;
+    BeginStep();
+    if (const festoon::Layer* selected = card_.LayerInSlot(card_.SelectedSlot())) {
+        const std::optional<Grip> grip =
+            GripAt(festoon::PlacementOf(*selected), position, card_.SelectionMarked());
+        if (grip && (Resizes(*grip) || *grip == Grip::Turn)) {
+            StartDrag(selected->slot, *grip, position);
             return;
         }
     }
-    ImTouMingMouseMove(position);
-}
-
-void TFormMain::CanvasReleased(QPoint position) {
-    if (pressedObject_ != 0) {
-        const int slot = pressedObject_;
-        pressedObject_ = 0;
-        ObjectMouseUp(slot);
-    } else {
-        ImTouMingMouseUp(position);
-    }
-    ImTouMing->SetPointerOverObject(ObjectAbove(position) != 0);
-}
-
-void TFormMain::ObjectMouseDown(int slot) {
-    ButtonDown = true;
-    if (card_.LayerInSlot(slot) == nullptr) {
+    const int hit = festoon::TopmostShownAt(card_, position);
+    if (hit == 0) {
+        EditCard([](festoon::Composition& card) { card.ClearSelection(); });
         return;
     }
-    surfaceOnTop_ = true;
-    EditArmed = true;
-    EditCard([slot](festoon::Composition& card) { card.SelectAndRaise(slot); });
+    // A press on another object selects it and brings it up; the selected one keeps its place.
+    if (hit != card_.SelectedSlot()) {
+        EditCard([hit](festoon::Composition& card) { card.SelectAndRaise(hit); });
+    }
+    StartDrag(hit, Grip::Move, position);
 }
 
-void TFormMain::ObjectMouseUp(int) {
-    ButtonDown = false;
-}
-
-void TFormMain::ImToumingMouseDown(QPoint position) {
-    PressCursor = ImTouMing->ZoneCursor();
-    ButtonDown = true;
-    const festoon::Layer* top = card_.TopLayer();
-    if (top == nullptr) {
+void TFormMain::StartDrag(int slot, Grip grip, QPoint position) {
+    const festoon::Layer* layer = card_.LayerInSlot(slot);
+    if (layer == nullptr) {
         return;
     }
-    const QRect bounds = top->bounds;
-    const int x = position.x(), y = position.y();
-    // The edges count as inside.
-    if (x < bounds.left() || x > bounds.x() + bounds.width() || y < bounds.top() ||
-        y > bounds.y() + bounds.height()) {
-        return;
-    }
+    DragSlot = slot;
     EditDragging = true;
-    EditArmed = true;
-    surfaceOnTop_ = true;
-    DragSlot = top->slot;
-    PressPoint = position;
-    StartLeft = bounds.x();
-    StartTop = bounds.y();
-    StartWidth = bounds.width();
-    StartHeight = bounds.height();
-    ImTouMing->ShowBand(bounds);
+    drag_ = Drag{grip, position, festoon::PlacementOf(*layer), festoon::PlacementOf(*layer), false};
+    ImTouMing->SetZoneCursor(GripCursor(grip, layer->angle));
+    ImTouMing->ShowBand(layer->bounds);
 }
 
-void TFormMain::ImTouMingMouseMove(QPoint position) {
-    if (!card_.IsEmpty()) {
-        if (ButtonDown) {
-            ImTouMing->SetZoneCursor(PressCursor);
-        } else if (const festoon::Layer* selected = card_.LayerInSlot(card_.SelectedSlot())) {
-            if (const auto shape = ZoneCursor(selected->bounds, position)) {
-                ImTouMing->SetZoneCursor(*shape);
-            }
+void TFormMain::CanvasMoved(QPoint position, bool buttonHeld, Qt::KeyboardModifiers modifiers) {
+    if (!buttonHeld || !EditDragging) {
+        if (!ButtonDown) {
+            ShowPointerCursor(position);
+        }
+        return;
+    }
+    const festoon::Placement now =
+        DraggedPlacement(drag_.start, drag_.grip, drag_.from, position, (modifiers & Qt::ShiftModifier) != 0);
+    if (!drag_.moved && now == drag_.start) {
+        return;
+    }
+    if (!live_) {
+        // The card without the object is rendered once; each move renders only the object over it.
+        live_ = std::make_unique<festoon::LiveDrag>(card_, DragSlot, &renderer_.Rendered());
+        ImTouMing->ShowCanvas(live_->Beneath());
+    }
+    drag_.moved = true;
+    drag_.now = now;
+    ImTouMing->SetBand(now.bounds);
+    ImTouMing->ShowLivePiece(live_->Frame(now), festoon::ShownRect(now).topLeft(), ObjectOutline(now));
+}
+
+void TFormMain::EndLiveDrag() {
+    if (live_) {
+        live_.reset();
+        // The surface showed the card without the dragged object; it shows the card as it was again,
+        // which ShowCard then brings up to date where the card changed.
+        ImTouMing->ShowCanvas(shownCanvas_);
+    }
+    ImTouMing->HideLivePiece();
+}
+
+void TFormMain::CanvasReleased(QPoint position, Qt::KeyboardModifiers) {
+    ButtonDown = false;
+    if (EditDragging) {
+        EditDragging = false;
+        const Drag drag = drag_;
+        const int slot = DragSlot;
+        EndLiveDrag();
+        ImTouMing->HideBand();
+        if (drag.moved && !(drag.now == drag.start)) {
+            EditCard([&](festoon::Composition& card) {
+                card.SetBounds(slot, drag.now.bounds);
+                card.SetAngle(slot, drag.now.angle);
+                if (drag.grip == Grip::Turn) {
+                    card.Select(slot); // the marks stay, and with them the turn handle
+                }
+            });
+        } else {
+            EditCard([slot](festoon::Composition& card) { card.Select(slot); });
         }
     }
-    if (!ButtonDown || !EditArmed || !EditDragging) {
-        return;
-    }
-    const QRect band = ImTouMing->Band();
-    const int newWidth = ClampSide(position.x() + StartWidth - PressPoint.x(), StartWidth);
-    const int newHeight = ClampSide(position.y() + StartHeight - PressPoint.y(), StartHeight);
-    switch (ImTouMing->ZoneCursor()) {
-    case Qt::SizeAllCursor:
-        ImTouMing->SetBand(band.translated(position.x() + StartLeft - PressPoint.x() - band.x(),
-                                           position.y() + StartTop - PressPoint.y() - band.y()));
-        break;
-    case Qt::SizeHorCursor:
-        ImTouMing->SetBand(QRect(band.topLeft(), QSize(newWidth, band.height())));
-        break;
-    case Qt::SizeVerCursor:
-        ImTouMing->SetBand(QRect(band.topLeft(), QSize(band.width(), newHeight)));
-        break;
-    case Qt::SizeFDiagCursor:
-        ImTouMing->SetBand(QRect(band.topLeft(), QSize(newWidth, newHeight)));
-        break;
-    default:
-        break;
+    EndStep();
+    ShowPointerCursor(position);
+}
+
+void TFormMain::CanvasDoubleClicked(QPoint position) {
+    const festoon::Layer* layer = card_.LayerInSlot(festoon::TopmostShownAt(card_, position));
+    if (layer != nullptr && layer->lettering) {
+        EditLettering(layer->slot);
     }
 }
 
-void TFormMain::ImTouMingMouseUp(QPoint) {
-    ButtonDown = false;
-    if (!EditArmed) {
-        return;
-    }
-    const bool dragged = EditDragging;
-    EditArmed = false;
-    EditDragging = false;
-    // A release after a press that missed the topmost object only sends the surface back: the band
-    // still holds the bounds of an earlier drag, which must not be applied again.
-    if (dragged && DragSlot > 0) {
-        const QRect bounds = ImTouMing->Band();
-        EditCard([&](festoon::Composition& card) { card.SetBounds(DragSlot, bounds); });
-    }
-    ImTouMing->HideBand();
-    surfaceOnTop_ = false;
-}
-
-void TFormMain::BtnCopyClick() {
+void TFormMain::ShowPointerCursor(QPoint position) {
     if (card_.IsEmpty()) {
         return;
     }
-    EditCard([this](festoon::Composition& card) { DragSlot = card.CopyTop(); });
-    PlacedObject();
+    if (const festoon::Layer* selected = card_.LayerInSlot(card_.SelectedSlot())) {
+        const std::optional<Grip> grip =
+            GripAt(festoon::PlacementOf(*selected), position, card_.SelectionMarked());
+        if (!grip) {
+            return; // between the zones the cursor keeps its shape
+        }
+        if (Resizes(*grip) || *grip == Grip::Turn) {
+            ImTouMing->SetZoneCursor(GripCursor(*grip, selected->angle));
+            return;
+        }
+    }
+    ImTouMing->SetZoneCursor(festoon::TopmostShownAt(card_, position) != 0 ? Qt::SizeAllCursor
+                                                                           : Qt::ArrowCursor);
+}
+
+void TFormMain::BtnCopyClick() {
+    const int slot = ActedOnSlot();
+    if (slot == 0) {
+        return;
+    }
+    EditCard([this, slot](festoon::Composition& card) { DragSlot = card.CopyObject(slot); });
 }
 
 void TFormMain::BtnDeleteClick() {
@@ -160,13 +156,14 @@ void TFormMain::BtnDeleteClick() {
 }
 
 void TFormMain::DeleteTopObject() {
-    if (card_.IsEmpty()) {
+    const int slot = ActedOnSlot();
+    if (slot == 0) {
         return;
     }
     // The Delete key pressed during a drag: the drag ends with the object, so that the release applies
-    // its band to nothing.
+    // nothing.
     AbandonDrag();
-    EditCard([](festoon::Composition& card) { card.DeleteTop(); });
+    EditCard([slot](festoon::Composition& card) { card.DeleteObject(slot); });
     DragSlot = card_.SelectedSlot();
 }
 

@@ -112,7 +112,6 @@ void TFormMain::PastePicture() {
         const QImage picture = OpaqueOnWhite(qvariant_cast<QImage>(data->imageData()));
         if (!picture.isNull()) {
             EditCard([&](festoon::Composition& card) { DragSlot = card.PlacePhoto(picture, defaultMask_); });
-            PlacedObject();
             return;
         }
     }

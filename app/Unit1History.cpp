@@ -5,6 +5,7 @@
 #include "app/EditingSurface.h"
 #include "catalogs/PaletteWindow.h"
 #include "controls/ImgBtn.h"
+#include "core/LiveDrag.h"
 
 #include <QAction>
 
@@ -46,8 +47,12 @@ void TFormMain::Redo() {
 void TFormMain::AbandonDrag() {
     if (EditDragging) {
         EditDragging = false;
+        EndLiveDrag();
         ImTouMing->HideBand();
+        ShowCard();
     }
+    // What the gesture did so far (a selection) becomes its step, which an undo then takes back.
+    EndStep();
 }
 
 void TFormMain::ShowRestoredCard(festoon::Composition card) {

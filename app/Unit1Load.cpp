@@ -44,7 +44,6 @@ void TFormMain::PlaceLoadedPhoto(const festoon::LoadedPicture& loaded, std::opti
         DragSlot = topLeft ? card.PlacePhotoAt(cutOut.picture, cutOut.mask, *topLeft, loaded.original)
                            : card.PlacePhoto(cutOut.picture, cutOut.mask, loaded.original);
     });
-    PlacedObject();
 }
 
 void TFormMain::CancelLoads() {

@@ -11,6 +11,7 @@
 #include "platform/ErrorReporting.h"
 #include "platform/Paths.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
 TFormText* FormText = nullptr;
@@ -20,7 +21,8 @@ namespace {
 constexpr QPoint kBalloonPositions[] = {{24, 74},  {126, 74},  {236, 74},  {346, 74},
                                         {24, 162}, {128, 160}, {238, 160}, {348, 160}};
 constexpr int kBalloonDivisor = 2;
-constexpr QPoint kTextObjectPosition{14, 10};
+// A line break in the one-line field, which shows it as a space; read back as '\n'.
+constexpr QChar kLineBreak(0x2028);
 
 QFont PaletteFont(int pixelSize) {
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -70,6 +72,7 @@ TFormText::TFormText(const PaletteContext& context)
     FlatEdit1->ColorFlat = palette().color(QPalette::Button);
     FlatEdit1->setParentColor(true);
     FlatEdit1->AdjustHeightToFont();
+    FlatEdit1->installEventFilter(this);
 
     FlatButton1 = MakeCaptionButton(this, QStringLiteral("OK"), {240, 320, 80, 23});
     FlatButton1->setObjectName(QStringLiteral("FlatButton1"));
@@ -101,6 +104,11 @@ void TFormText::showEvent(QShowEvent* event) {
     FlatEdit1->setFocus();
 }
 
+void TFormText::hideEvent(QHideEvent* event) {
+    editedSlot_ = 0;
+    TPaletteWindow::hideEvent(event);
+}
+
 void TFormText::ThumbnailClick(int item) {
     const QString name = QString::number(item) + QStringLiteral(".ssl");
     festoon::PlaceArtworkFiles(Card(), festoon::ProgramPath(QStringLiteral("pic\\text\\big\\") + name),
@@ -108,19 +116,72 @@ void TFormText::ThumbnailClick(int item) {
                                kBalloonDivisor);
 }
 
+bool TFormText::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FlatEdit1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & Qt::ControlModifier) != 0) {
+            FlatEdit1->insert(QString(kLineBreak));
+            return true;
+        }
+    }
+    return TPaletteWindow::eventFilter(watched, event);
+}
+
+QString TFormText::Words() const {
+    QString words = FlatEdit1->text();
+    words.replace(kLineBreak, QLatin1Char('\n'));
+    return words;
+}
+
+festoon::Lettering TFormText::ChosenLettering(const QString& text) const {
+    festoon::Lettering lettering;
+    lettering.text = text;
+    lettering.font = FontDialog1.Font;
+    lettering.colour = FontDialog1.Color;
+    lettering.outlineColour = FontDialog1.OutlineColor;
+    lettering.outlineWidth = FontDialog1.OutlineWidth;
+    lettering.shadow = FontDialog1.Shadow;
+    return lettering;
+}
+
 void TFormText::FlatButton1Click() {
-    const QString text = FlatEdit1->text();
+    const QString text = Words();
     if (!text.isEmpty() && FontDialog1.Execute(this)) {
-        AddTextObject(text, FontDialog1.Font, FontDialog1.Color);
+        if (editedSlot_ != 0) {
+            Card().ReplaceLettering(editedSlot_, ChosenLettering(text));
+        } else {
+            Card().PlaceLettering(ChosenLettering(text));
+        }
+        editedSlot_ = 0;
     }
     FlatEdit1->clear();
 }
 
 void TFormText::FlatButton2Click() {
+    editedSlot_ = 0;
     FlatEdit1->clear();
     hide();
 }
 
 void TFormText::AddTextObject(const QString& text, const QFont& font, const QColor& color) {
-    Card().PlaceLettering(text, font, color);
+    festoon::Lettering lettering = ChosenLettering(text);
+    lettering.font = font;
+    lettering.colour = color;
+    Card().PlaceLettering(lettering);
+}
+
+void TFormText::EditLettering(int slot, const festoon::Lettering& lettering) {
+    editedSlot_ = slot;
+    QString shown = lettering.text;
+    shown.replace(QLatin1Char('\n'), kLineBreak);
+    FlatEdit1->setText(shown);
+    FontDialog1.Font = lettering.font;
+    FontDialog1.Color = lettering.colour;
+    FontDialog1.OutlineColor = lettering.outlineColour;
+    FontDialog1.OutlineWidth = lettering.outlineWidth;
+    FontDialog1.Shadow = lettering.shadow;
+    show();
+    raise();
+    activateWindow();
 }

@@ -11,6 +11,7 @@
 #include "core/PlatformError.h"
 #include "core/RenderObject.h"
 #include "core/Resample.h"
+#include "core/TurnedObject.h"
 
 #include <algorithm>
 #include <cmath>
@@ -124,14 +125,19 @@ QImage RenderCardAt(const Composition& card, QSize size, DecodeControl* control)
         });
         for (int index = 0; index < count; ++index) {
             const Layer& layer = layers[first + index];
-            const QRect bounds = ExportBounds(layer.bounds, canvas, size);
+            // A turned or mirrored object is turned and mirrored at the export's size, by the same rule.
+            Placement placement = PlacementOf(layer);
+            placement.bounds = ExportBounds(layer.bounds, canvas, size);
             ExportedObject& object = ready[static_cast<size_t>(index)];
-            const QImage blended =
-                RenderObject(composed, bounds, object.picture, object.mask, kFinishedPasses, scratch);
+            const QImage blended = IsUpright(placement)
+                                       ? RenderObject(composed, placement.bounds, object.picture, object.mask,
+                                                      kFinishedPasses, scratch)
+                                       : RenderTurnedObject(composed, placement, object.picture, object.mask,
+                                                            kFinishedPasses, scratch);
             if (blended.isNull()) {
                 throw std::bad_alloc();
             }
-            DrawUnscaled(blended, composed, bounds.topLeft());
+            DrawUnscaled(blended, composed, ShownRect(placement).topLeft());
             object = {};
             Report(control, first + index + 2, total);
         }

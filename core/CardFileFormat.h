@@ -14,7 +14,8 @@ namespace festoon::cardfile {
 inline const QString kNamespace = QStringLiteral("urn:festoon:card");
 inline const QString kNamespacePrefix = QStringLiteral("festoon");
 // Raised whenever the program's own attributes change meaning; a reader refuses a later version.
-constexpr int kVersion = 1;
+// Version 2 added the turn, the mirroring and the lettering of objects, all optional when read.
+constexpr int kVersion = 2;
 
 inline const QByteArray kMimeType = QByteArrayLiteral("image/openraster");
 inline const QString kMimeTypeEntry = QStringLiteral("mimetype");
@@ -57,6 +58,16 @@ inline const QString kHeightAttribute = QStringLiteral("height");
 inline const QString kPictureAttribute = QStringLiteral("picture");
 inline const QString kMaskAttribute = QStringLiteral("mask");
 inline const QString kBlendPassesAttribute = QStringLiteral("blend-passes");
+// ... and, where they apply, on each object's <layer>: its turn in degrees, its mirroring, its lettering.
+inline const QString kAngleAttribute = QStringLiteral("angle");
+inline const QString kMirroredAcrossAttribute = QStringLiteral("mirrored-across");
+inline const QString kMirroredUpDownAttribute = QStringLiteral("mirrored-up-down");
+inline const QString kTextAttribute = QStringLiteral("text");
+inline const QString kFontAttribute = QStringLiteral("font");
+inline const QString kColourAttribute = QStringLiteral("colour");
+inline const QString kOutlineColourAttribute = QStringLiteral("outline-colour");
+inline const QString kOutlineWidthAttribute = QStringLiteral("outline-width");
+inline const QString kShadowAttribute = QStringLiteral("shadow");
 // Names the entry of a photo's original file; absent when it has none (and in older files).
 inline const QString kOriginalAttribute = QStringLiteral("original");
 

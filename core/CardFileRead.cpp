@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <limits>
 #include <memory>
@@ -108,6 +109,45 @@ int OwnNumber(const QHash<QString, QString>& own, const QString& name, int lowes
     return value;
 }
 
+bool OwnFlag(const QHash<QString, QString>& own, const QString& name) {
+    return own.value(name) == QStringLiteral("true");
+}
+
+QColor OwnColour(const QHash<QString, QString>& own, const QString& name) {
+    const QColor colour = QColor::fromString(Own(own, name));
+    if (!colour.isValid()) {
+        ThrowDamaged(QStringLiteral("%1 is not a colour").arg(name));
+    }
+    return colour;
+}
+
+// What version 2 added; a file without it holds upright objects and no lettering.
+void ReadTurnAndLettering(const QHash<QString, QString>& own, Layer& layer) {
+    if (own.contains(kAngleAttribute)) {
+        bool ok = false;
+        const double angle = own.value(kAngleAttribute).toDouble(&ok);
+        if (!ok || !std::isfinite(angle) || angle < 0 || angle >= 360) {
+            ThrowDamaged(QStringLiteral("%1 is out of range").arg(kAngleAttribute));
+        }
+        layer.angle = angle;
+    }
+    layer.mirroredAcross = OwnFlag(own, kMirroredAcrossAttribute);
+    layer.mirroredUpDown = OwnFlag(own, kMirroredUpDownAttribute);
+    if (!own.contains(kTextAttribute)) {
+        return;
+    }
+    Lettering lettering;
+    lettering.text = Own(own, kTextAttribute);
+    if (!lettering.font.fromString(Own(own, kFontAttribute))) {
+        ThrowDamaged(QStringLiteral("%1 is not a font").arg(kFontAttribute));
+    }
+    lettering.colour = OwnColour(own, kColourAttribute);
+    lettering.outlineColour = OwnColour(own, kOutlineColourAttribute);
+    lettering.outlineWidth = OwnNumber(own, kOutlineWidthAttribute, 0, Lettering::kMaxOutlineWidth);
+    lettering.shadow = OwnFlag(own, kShadowAttribute);
+    layer.lettering = std::move(lettering);
+}
+
 struct OwnObject {
     Layer layer;
     QString picture;
@@ -161,6 +201,7 @@ OwnObject ReadOwnObject(const QHash<QString, QString>& own, PixelBudget& budget)
     object.layer.blendPasses = OwnNumber(own, kBlendPassesAttribute, 1, 2);
     object.picture = Own(own, kPictureAttribute);
     object.mask = Own(own, kMaskAttribute);
+    ReadTurnAndLettering(own, object.layer);
     object.original = own.value(kOriginalAttribute);
     return object;
 }

@@ -12,6 +12,7 @@
 #include "core/ParallelTasks.h"
 #include "core/PlatformError.h"
 #include "core/PngCodec.h"
+#include "core/TurnGeometry.h"
 #include "core/ZipWriter.h"
 
 #include <algorithm>
@@ -128,7 +129,7 @@ QList<ShownLayer> AddShownObjects(const Composition& card, QList<PngEntry>& entr
     QList<ShownLayer> shown;
     bool emptyAdded = false;
     for (const Layer& layer : card.Layers()) {
-        const QRect part = layer.bounds.intersected(canvas);
+        const QRect part = ShownRect(layer).intersected(canvas);
         if (part.isEmpty()) {
             shown.append({QPoint(0, 0), kEmptyEntry});
             if (!std::exchange(emptyAdded, true)) {
@@ -137,7 +138,7 @@ QList<ShownLayer> AddShownObjects(const Composition& card, QList<PngEntry>& entr
             continue;
         }
         const QRect b = layer.bounds;
-        const QString key = QStringLiteral("object %1 %2 %3 %4 %5 %6 %7 %8")
+        const QString key = QStringLiteral("object %1 %2 %3 %4 %5 %6 %7 %8 %9")
                                 .arg(layer.picture.cacheKey())
                                 .arg(layer.mask.cacheKey())
                                 .arg(b.x())
@@ -145,7 +146,11 @@ QList<ShownLayer> AddShownObjects(const Composition& card, QList<PngEntry>& entr
                                 .arg(b.width())
                                 .arg(b.height())
                                 .arg(canvas.width())
-                                .arg(canvas.height());
+                                .arg(canvas.height())
+                                .arg(QStringLiteral("%1 %2 %3")
+                                         .arg(layer.angle, 0, 'g', 17)
+                                         .arg(layer.mirroredAcross)
+                                         .arg(layer.mirroredUpDown));
         shown.append({part.topLeft(), ObjectEntry(layer.slot)});
         entries.append({ObjectEntry(layer.slot),
                         [&card, &layer] { return ObjectWithAlpha(layer, card.CanvasSize()); },
@@ -175,6 +180,30 @@ void WriteCardAttributes(CardStackWriter& stack, const Composition& card, OwnPic
     }
 }
 
+QString Flag(bool on) {
+    return on ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+void WriteTurnAndLettering(CardStackWriter& stack, const Layer& layer) {
+    if (layer.angle != 0) {
+        stack.Own(kAngleAttribute, QString::number(layer.angle, 'g', 17));
+    }
+    if (layer.mirroredAcross) {
+        stack.Own(kMirroredAcrossAttribute, Flag(true));
+    }
+    if (layer.mirroredUpDown) {
+        stack.Own(kMirroredUpDownAttribute, Flag(true));
+    }
+    if (const std::optional<Lettering>& lettering = layer.lettering) {
+        stack.Own(kTextAttribute, lettering->text);
+        stack.Own(kFontAttribute, lettering->font.toString());
+        stack.Own(kColourAttribute, lettering->colour.name(QColor::HexArgb));
+        stack.Own(kOutlineColourAttribute, lettering->outlineColour.name(QColor::HexArgb));
+        stack.Own(kOutlineWidthAttribute, lettering->outlineWidth);
+        stack.Own(kShadowAttribute, Flag(lettering->shadow));
+    }
+}
+
 void WriteObjectLayer(CardStackWriter& stack, const Layer& layer, const ShownLayer& shown, OwnPictures& own,
                       OriginalFiles& originals) {
     stack.StartLayer(layer.name, shown.entry, shown.position);
@@ -186,6 +215,7 @@ void WriteObjectLayer(CardStackWriter& stack, const Layer& layer, const ShownLay
     stack.Own(kPictureAttribute, own.Add(layer.picture));
     stack.Own(kMaskAttribute, own.Add(layer.mask));
     stack.Own(kBlendPassesAttribute, layer.blendPasses);
+    WriteTurnAndLettering(stack, layer);
     OwnIfAny(stack, kOriginalAttribute, originals.Add(layer.original));
     stack.EndLayer();
 }

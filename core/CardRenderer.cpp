@@ -51,7 +51,9 @@ void CardRenderer::Clear() {
 
 QRegion CardRenderer::Render(const Composition& card) {
     std::optional<QList<QRect>> touched;
-    if (card_ && rendered_.composed.size() == card.CanvasSize() &&
+    // A turned object's picture covers more than its bounds, and the rectangles of a change do not say
+    // where: a card that has or had one is rendered whole.
+    if (card_ && AllUpright(card) && AllUpright(*card_) && rendered_.composed.size() == card.CanvasSize() &&
         rendered_.pictures.size() == card_->Layers().size()) {
         touched = card.TouchedSince(*card_);
     }
@@ -64,6 +66,11 @@ QRegion CardRenderer::Render(const Composition& card) {
 }
 
 QRegion CardRenderer::RenderAll(const Composition& card) {
+    if (!AllUpright(card)) {
+        rendered_ = RenderCard(card, scratch_);
+        card_ = card;
+        return QRegion(QRect(QPoint(0, 0), card.CanvasSize()));
+    }
     SpareBitmaps spare;
     spare.Keep(std::exchange(rendered_.composed, QImage()));
     for (QImage& picture : rendered_.pictures) {

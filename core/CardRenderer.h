@@ -29,6 +29,7 @@ class CardRenderer {
     std::optional<Composition> card_; // the card last rendered
     RenderedCard rendered_;
     StretchCache stretched_;
+    RenderScratch scratch_;
 };
 
 } // namespace festoon

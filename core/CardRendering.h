@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/Composition.h"
+#include "core/RenderObject.h"
 
 #include <QImage>
 #include <QList>
@@ -13,14 +14,21 @@ namespace festoon {
 struct RenderedCard {
     // The canvas with the backdrop stretched over it and every object but the topmost drawn in.
     QImage composed;
-    // One per layer, in the same order: the object's bounds-sized picture, blended as many times as its
-    // blendPasses over what lies beneath it (null for an object with empty bounds).
+    // One per layer, in the same order: the object's picture over its ShownRect (its bounds unless it is
+    // turned or mirrored), blended as many times as its blendPasses over what lies beneath it (null for
+    // an object with empty bounds).
     QList<QImage> pictures;
 };
 
-// Renders every layer of the card, the canvas cut into bands that the render threads share
-// (core/BandPool.h); the result is the same whatever the number of threads.
+// Renders every layer of the card. A card of upright objects is cut into bands that the render threads
+// share (core/BandPool.h), with the same result whatever the number of threads; a card with a turned or
+// mirrored object is rendered one object after the other, reusing the scratch bitmaps.
+[[nodiscard]] RenderedCard RenderCard(const Composition& card, RenderScratch& scratch);
 [[nodiscard]] RenderedCard RenderCard(const Composition& card);
+
+// Whether every object of the card stands upright and unmirrored, so that a rectangle of it can be
+// rendered alone (core/CardArea.h).
+[[nodiscard]] bool AllUpright(const Composition& card);
 
 // The finished card at the canvas size, as Save writes it: recomposed with every object blended twice,
 // the topmost drawn over the rest at its bounds, no selection marks.

@@ -7,6 +7,7 @@
 #include "core/PhotoSizing.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace festoon {
 namespace {
@@ -121,13 +122,24 @@ int Composition::PlaceObject(const QRect& bounds, const QImage& picture, const Q
     return Place(std::move(layer));
 }
 
+int Composition::PlaceLettering(const QImage& picture, const QImage& mask, const Lettering& lettering) {
+    const int slot = PlaceObject(QRect(kLetteringPosition, mask.size()), picture, mask);
+    MutableLayer(slot)->lettering = lettering;
+    return slot;
+}
+
 int Composition::CopyTop() {
-    if (layers_.isEmpty()) {
+    return layers_.isEmpty() ? 0 : CopyObject(layers_.last().slot);
+}
+
+int Composition::CopyObject(int slot) {
+    const Layer* source = LayerInSlot(slot);
+    if (source == nullptr) {
         return 0;
     }
-    Layer copy = layers_.last();
+    Layer copy = *source;
     copy.slot = FirstFreeSlot();
-    copy.name = layers_.last().name + QString::number(copy.slot) + QStringLiteral("x");
+    copy.name = source->name + QString::number(copy.slot) + QStringLiteral("x");
     copy.bounds.translate(kCopyOffset, kCopyOffset);
     return Place(std::move(copy));
 }
@@ -157,13 +169,17 @@ void Composition::SetBounds(int slot, const QRect& bounds) {
 }
 
 bool Composition::DeleteTop() {
-    if (layers_.isEmpty()) {
+    return !layers_.isEmpty() && DeleteObject(layers_.last().slot);
+}
+
+bool Composition::DeleteObject(int slot) {
+    const qsizetype index = LayerIndex(slot);
+    if (index < 0) {
         return false;
     }
-    const int slot = layers_.last().slot;
     slotNames_[static_cast<size_t>(slot)] = QStringLiteral("x") + QString::number(slot);
-    const QRect removed = layers_.last().bounds;
-    layers_.removeLast();
+    const QRect removed = layers_[index].bounds;
+    layers_.removeAt(index);
     Recompose();
     Touched({removed});
     // The selection passes to the new topmost object, which a press on the editing surface acts on.
@@ -252,6 +268,8 @@ quint64 Composition::RenderFingerprint() const {
         fingerprint.Add(layer.picture.cacheKey());
         fingerprint.Add(layer.mask.cacheKey());
         fingerprint.Add(quint64(layer.blendPasses));
+        fingerprint.Add(std::bit_cast<quint64>(layer.angle));
+        fingerprint.Add(quint64(layer.mirroredAcross) | (quint64(layer.mirroredUpDown) << 1));
     }
     return fingerprint.Value();
 }

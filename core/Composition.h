@@ -82,6 +82,10 @@ class Composition {
     // A copy of the topmost object 20 pixels right of and below it, named after it: source name, slot,
     // "x". Nothing without objects (returns 0).
     int CopyTop();
+    // The same for the object in `slot`, wherever it lies in the stack; 0 when there is none.
+    int CopyObject(int slot);
+    // Lettering drawn as `picture` through `mask` at 14, 10, remembering what it was made from.
+    int PlaceLettering(const QImage& picture, const QImage& mask, const Lettering& lettering);
 
     // --- editing ---
     // Raises the object to the top, selects and marks it, and recomposes.
@@ -92,6 +96,29 @@ class Composition {
     // Removes the topmost object (its slot is renamed "x<slot>"), recomposes, and selects the new
     // topmost object; false without objects.
     bool DeleteTop();
+    // The same for the object in `slot`, wherever it lies in the stack; false when there is none.
+    bool DeleteObject(int slot);
+
+    // --- selection, stacking, turning (CompositionStacking.cpp); each does nothing for an empty slot ---
+    // Selects and marks the object where it lies, without recomposing.
+    void Select(int slot);
+    // Nothing selected, no marks.
+    void ClearSelection();
+    // Moves the object to the top, one step up, one step down or to the bottom of the stack, and selects
+    // and marks it; the objects keep their blends.
+    void BringToFront(int slot);
+    void BringForward(int slot);
+    void SendBackward(int slot);
+    void SendToBack(int slot);
+    // Turns the object to `degrees` about the centre of its bounds; it is shown blended once, as after
+    // a drag, until the next recomposition. The marks stay as they were.
+    void SetAngle(int slot, double degrees);
+    // Mirrors the object as it is seen: left to right (`across`) or top to bottom. A turned object
+    // mirrored is turned the other way.
+    void Mirror(int slot, bool across);
+    // Lettering drawn anew, in place: the same top-left corner, the same stretch of its picture, angle
+    // and mirroring; false when the slot holds no lettering.
+    bool ReplaceLettering(int slot, const QImage& picture, const QImage& mask, const Lettering& lettering);
     // Gives the highest photo (a name containing "man") the mask and recomposes; false without a photo,
     // in which case nothing changes.
     bool MaskPhoto(const QImage& mask);
@@ -133,6 +160,8 @@ class Composition {
     int Place(Layer layer);
     void MarkRecomposed();
     Layer* MutableLayer(int slot);
+    // Moves the object at `from` in the stack to `to` and selects and marks it.
+    void Restack(qsizetype from, qsizetype to);
 
     QSize canvasSize_;
     QImage backdrop_;

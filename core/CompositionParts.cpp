@@ -5,6 +5,7 @@
 #include "core/Bitmap.h"
 
 #include <bitset>
+#include <cmath>
 #include <stdexcept>
 
 namespace festoon {
@@ -50,6 +51,11 @@ Composition Composition::FromParts(CompositionParts parts) {
                 "an object is blended neither once nor twice");
         Require(IsBitmapOrNull(layer.picture) && IsBitmapOrNull(layer.mask),
                 "an object's picture is not a 24-bit picture");
+        Require(std::isfinite(layer.angle) && layer.angle >= 0 && layer.angle < 360,
+                "an object is turned by an angle out of range");
+        Require(!layer.lettering || (layer.lettering->outlineWidth >= 0 &&
+                                     layer.lettering->outlineWidth <= Lettering::kMaxOutlineWidth),
+                "lettering has an outline too wide");
     }
     Require(parts.selectedSlot == 0 || (parts.selectedSlot >= 1 && parts.selectedSlot <= kSlotCount &&
                                         used.test(static_cast<size_t>(parts.selectedSlot))),

@@ -3,6 +3,7 @@
 
 #include "core/Bitmap.h"
 #include "core/MaskBlend.h"
+#include "core/TurnedObject.h"
 
 #include <algorithm>
 #include <array>
@@ -52,17 +53,39 @@ std::uint8_t MaskForAlpha(std::uint8_t alpha) {
     return kMasksForAlphas[alpha];
 }
 
+namespace {
+
+// The turned object's picture and mask over the part `shown` of its ShownRect, as its rendering samples
+// them; black off the object.
+void SampleTurned(const Layer& layer, const QRect& shown, QImage& picture, QImage& mask) {
+    const TurnedSampler sampler(PlacementOf(layer), layer.picture, layer.mask);
+    const QRect& rect = sampler.Rect();
+    QImage fullPicture = MakeBitmap(rect.width(), rect.height());
+    QImage fullMask = MakeBitmap(rect.width(), rect.height());
+    for (int y = 0; y < rect.height(); ++y) {
+        sampler.SampleRow(y, sampler.RowSpan(y), fullPicture.scanLine(y), fullMask.scanLine(y));
+    }
+    picture = fullPicture.copy(shown.translated(-rect.topLeft()));
+    mask = fullMask.copy(shown.translated(-rect.topLeft()));
+}
+
+} // namespace
+
 QImage ObjectWithAlpha(const Layer& layer, QSize canvas) {
-    const QRect shown = layer.bounds.intersected(QRect(QPoint(0, 0), canvas));
+    const QRect shown = ShownRect(layer).intersected(QRect(QPoint(0, 0), canvas));
     if (shown.isEmpty()) {
         return {};
     }
-    // Both are drawn at the whole bounds, shifted so that only the part on the canvas is filled.
-    const QRect stretchedTo = layer.bounds.translated(-shown.topLeft());
     QImage picture = MakeBitmap(shown.width(), shown.height());
-    StretchDraw(layer.picture, picture, stretchedTo);
     QImage mask = MakeBitmap(shown.width(), shown.height());
-    StretchDraw(layer.mask, mask, stretchedTo);
+    if (IsUpright(PlacementOf(layer))) {
+        // Both are drawn at the whole bounds, shifted so that only the part on the canvas is filled.
+        const QRect stretchedTo = layer.bounds.translated(-shown.topLeft());
+        StretchDraw(layer.picture, picture, stretchedTo);
+        StretchDraw(layer.mask, mask, stretchedTo);
+    } else {
+        SampleTurned(layer, shown, picture, mask);
+    }
     QImage result(shown.size(), QImage::Format_ARGB32);
     for (int y = 0; y < shown.height(); ++y) {
         const uchar* colour = picture.constScanLine(y);

@@ -28,12 +28,22 @@ bool FontDialog::Execute(QWidget* parent) {
     }
     FontChooserDialog dialog(parent);
     dialog.setChoice(Font, Color);
+    dialog.setOutline(OutlineColor, OutlineWidth);
+    dialog.setShadow(Shadow);
+    if (Size.isValid()) {
+        dialog.resize(Size);
+    }
     ActivateOnShow(dialog);
-    if (dialog.exec() != QDialog::Accepted) {
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    Size = dialog.size();
+    if (!accepted) {
         return false;
     }
     Font = dialog.chosenFont();
     Color = dialog.chosenColor();
+    OutlineColor = dialog.chosenOutlineColor();
+    OutlineWidth = dialog.chosenOutlineWidth();
+    Shadow = dialog.chosenShadow();
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QSize>
 #include <QString>
 #include <optional>
 #include <utility>
@@ -39,7 +40,13 @@ class FontDialog {
   public:
     QFont Font = DefaultDialogFont();
     QColor Color = QColor(0, 255, 0);
+    // An outline around the letters (0 to 8 pixels wide, 0 for none) and a soft shadow beneath them.
+    QColor OutlineColor = QColor(0, 0, 0);
+    int OutlineWidth = 0;
+    bool Shadow = false;
     int Charset = 1; // the default character set
+    // The size the dialog was last left at; it opens at that size again.
+    QSize Size;
     bool Execute(QWidget* parent);
 };
 

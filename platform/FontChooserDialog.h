@@ -1,4 +1,5 @@
-// A font chooser that also picks a colour, with a live preview; Qt's own font dialog has no colour.
+// A font chooser that also picks a colour, an outline and a shadow, with a live preview of the lettering
+// on a neutral ground; Qt's own font dialog has no colour.
 // Every widget carries an objectName so that end-to-end tests can drive it.
 #pragma once
 
@@ -27,8 +28,19 @@ class FontChooserDialog : public QDialog {
 
     void setColor(const QColor& colour);
 
+    // The outline (its colour and width, 0 to 8 pixels, 0 for none) and the shadow.
+    void setOutline(const QColor& colour, int width);
+    void setShadow(bool shadow);
+    [[nodiscard]] QColor chosenOutlineColor() const { return outlineColor_; }
+    [[nodiscard]] int chosenOutlineWidth() const;
+    [[nodiscard]] bool chosenShadow() const;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     void pickColor();
+    void pickOutlineColor();
     void colorNameEdited();
     void updatePreview();
 
@@ -40,8 +52,12 @@ class FontChooserDialog : public QDialog {
     QCheckBox* strikeOut_;
     QPushButton* colorButton_;
     QLineEdit* colorName_;
+    QSpinBox* outlineWidth_;
+    QPushButton* outlineColorButton_;
+    QCheckBox* shadow_;
     QLabel* preview_;
     QColor color_;
+    QColor outlineColor_{0, 0, 0};
 };
 
 } // namespace festoon

@@ -4,6 +4,7 @@ find_package(Qt6 REQUIRED COMPONENTS Test)
 festoon_add_tests(app_editing_tests
   SOURCES
     app/Unit1Editing_test.cpp
+    app/ObjectGestures_test.cpp
     app/Unit1Load_test.cpp
     app/Unit1Backdrop_test.cpp
     app/Unit1Save_test.cpp

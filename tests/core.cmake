@@ -5,6 +5,8 @@ festoon_add_tests(core_tests
     core/PictureLimits_test.cpp
     core/MaskBlend_test.cpp
     core/RenderObject_test.cpp
+    core/TurnedObject_test.cpp
+    core/CompositionStacking_test.cpp
     core/SkinStretch_test.cpp
     core/BitmapToRegion_test.cpp
     core/Composition_test.cpp

@@ -25,8 +25,12 @@ TEST_F(EditingTest, CursorZonesFollowTheSelectedObject) {
         QPoint point;
         Qt::CursorShape shape;
     } zones[] = {
-        {{150, 150}, Qt::SizeAllCursor},   {{296, 150}, Qt::SizeHorCursor}, {{150, 246}, Qt::SizeVerCursor},
-        {{296, 246}, Qt::SizeFDiagCursor}, {{100, 150}, Qt::ArrowCursor},   {{300, 150}, Qt::ArrowCursor},
+        {{150, 150}, Qt::SizeAllCursor},   {{296, 150}, Qt::SizeHorCursor},
+        {{150, 246}, Qt::SizeVerCursor},   {{296, 246}, Qt::SizeFDiagCursor},
+        {{100, 150}, Qt::SizeHorCursor},   {{300, 150}, Qt::ArrowCursor},
+        {{99, 150}, Qt::ArrowCursor},      {{150, 103}, Qt::SizeVerCursor},
+        {{102, 103}, Qt::SizeFDiagCursor}, {{297, 102}, Qt::SizeBDiagCursor},
+        {{103, 247}, Qt::SizeBDiagCursor},
     };
     for (const auto& zone : zones) {
         MoveTo(zone.point);
@@ -41,16 +45,20 @@ TEST_F(EditingTest, CursorZonesFollowTheSelectedObject) {
     EXPECT_EQ(SurfaceCursor(), Qt::SizeHorCursor);
 }
 
-TEST_F(EditingTest, RightEdgeDragWidensTheObjectWithoutBlendingDuringTheMove) {
+TEST_F(EditingTest, RightEdgeDragWidensTheObjectLiveAndTheReleasePutsItInPlace) {
     MoveTo({296, 150});
     Press({296, 150});
     ASSERT_TRUE(window->ImTouMing->BandVisible());
-    const qint64 shownBeforeMove = window->ImTouMing->ShownCanvas().cacheKey();
     MoveTo({336, 150});
     EXPECT_EQ(window->ImTouMing->Band(), QRect(100, 100, 240, 150));
     EXPECT_EQ(Bounds(object), kObjectBounds);
-    EXPECT_EQ(window->ImTouMing->ShownCanvas().cacheKey(), shownBeforeMove);
+    // The object itself follows the pointer, drawn over what lies beneath.
+    ASSERT_TRUE(window->ImTouMing->LivePieceVisible());
+    EXPECT_EQ(window->ImTouMing->LivePiece().size(), QSize(240, 150));
+    EXPECT_EQ(window->ImTouMing->LivePiecePosition(), QPoint(100, 100));
+    EXPECT_EQ(window->ImTouMing->LivePiece().pixel(230, 10), qRgb(10, 200, 30));
     Release({336, 150});
+    EXPECT_FALSE(window->ImTouMing->LivePieceVisible());
 
     EXPECT_EQ(Bounds(object), QRect(100, 100, 240, 150));
     EXPECT_EQ(window->RenderedCard().pictures.last().size(), QSize(240, 150));
@@ -64,7 +72,7 @@ TEST_F(EditingTest, MoveDragKeepsTheSizeAndLetsTheNextPressReachALowerObject) {
     const int upper = PlaceSolid(QRect(400, 100, 100, 100), qRgb(200, 20, 20));
     Drag({450, 150}, {470, 130});
     EXPECT_EQ(Bounds(upper), QRect(420, 80, 100, 100));
-    // The editing surface went to the back: a press on the lower object selects it.
+    // A press on the lower object selects it.
     ClickAt({200, 200});
     EXPECT_EQ(window->Card().TopLayer()->slot, lower);
     EXPECT_EQ(window->Card().SelectedSlot(), lower);
@@ -73,22 +81,24 @@ TEST_F(EditingTest, MoveDragKeepsTheSizeAndLetsTheNextPressReachALowerObject) {
 TEST_F(EditingTest, BottomAndCornerDragsResize) {
     Drag({150, 246}, {150, 266});
     EXPECT_EQ(Bounds(object), QRect(100, 100, 200, 170));
-    ClickAt({150, 150}); // selects the object again and brings the surface back
+    ClickAt({150, 150}); // the selected object keeps its place; the click shows its marks again
     Drag({296, 266}, {316, 286});
     EXPECT_EQ(Bounds(object), QRect(100, 100, 220, 190));
 }
 
-TEST_F(EditingTest, PressOnTheRightEdgeStartsADragOnePixelFurtherDoesNot) {
-    Press({300, 150});
+TEST_F(EditingTest, PressOnTheLastColumnStartsADragBesideTheObjectClearsTheSelection) {
+    Press({299, 150});
     EXPECT_TRUE(window->EditDragging);
     EXPECT_TRUE(window->ImTouMing->BandVisible());
-    Release({300, 150});
+    Release({299, 150});
+    EXPECT_EQ(window->Card().SelectedSlot(), object);
 
-    ClickAt({150, 150}); // select again: the surface covers the canvas
-    Press({301, 150});
+    Press({300, 150});
     EXPECT_FALSE(window->EditDragging);
     EXPECT_FALSE(window->ImTouMing->BandVisible());
-    Release({301, 150});
+    Release({300, 150});
+    EXPECT_EQ(window->Card().SelectedSlot(), 0);
+    EXPECT_FALSE(ShowsMarks(object));
 }
 
 TEST_F(EditingTest, ReleaseAfterAMissedPressKeepsTheTopmostObjectWhereItIs) {
@@ -99,7 +109,7 @@ TEST_F(EditingTest, ReleaseAfterAMissedPressKeepsTheTopmostObjectWhereItIs) {
     ClickAt({600, 500}); // misses the copy
     EXPECT_EQ(Bounds(copy), QRect(140, 100, 200, 150));
     EXPECT_EQ(Bounds(object), QRect(120, 80, 200, 150));
-    // The surface went to the back all the same: a press on the object selects it.
+    // A press on the object selects it.
     ClickAt({125, 85});
     EXPECT_EQ(window->Card().TopLayer()->slot, object);
 }
@@ -127,7 +137,7 @@ TEST_F(EditingTest, SelectionMarksSitInTheCornersAndEdgeMiddles) {
 
 TEST_F(EditingTest, PressingALowerObjectBringsItToTheTop) {
     const int upper = PlaceSolid(QRect(400, 100, 100, 100), qRgb(200, 20, 20));
-    Drag({450, 150}, {460, 150}); // sends the surface back
+    Drag({450, 150}, {460, 150});
     ClickAt({150, 150});
     EXPECT_EQ(Stack(), (QList<int>{upper, object}));
     EXPECT_EQ(window->Card().SelectedSlot(), object);

@@ -146,11 +146,18 @@ TEST(BadCardFilesTest, EachKindOfBadFileIsRefusedWithAMessageThatNamesIt) {
                                      QStringLiteral("festoon:slot=\"51\""));
                    }),
          "Festoon data is damaged"},
+        {"an object turned beyond a whole turn",
+         WithStack(good,
+                   [](QString& stack) {
+                       stack.replace(QStringLiteral("festoon:slot=\"1\""),
+                                     QStringLiteral("festoon:slot=\"1\" festoon:angle=\"360\""));
+                   }),
+         "angle is out of range"},
         {"a later version",
          WithStack(good,
                    [](QString& stack) {
-                       stack.replace(QStringLiteral("festoon:version=\"1\""),
-                                     QStringLiteral("festoon:version=\"2\""));
+                       stack.replace(QStringLiteral("festoon:version=\"2\""),
+                                     QStringLiteral("festoon:version=\"3\""));
                    }),
          "later version of Festoon"},
     };

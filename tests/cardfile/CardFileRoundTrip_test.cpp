@@ -32,7 +32,22 @@ QList<NamedCard> Cards() {
     for (int i = 0; i < Composition::kSlotCount; ++i) {
         full.PlaceObject(QRect(i * 4, i * 2, 30, 20), NoisePicture(6, 4, 23 + i), GreyNoise(3, 3, 80 + i));
     }
+    Composition turned = RichCard();
+    turned.SetAngle(turned.TopLayer()->slot, 33.25);
+    turned.Mirror(turned.Layers().first().slot, false);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(17);
+    font.setItalic(true);
+    const festoon::Lettering lettering{.text = QStringLiteral("two\nlines & <marks>"),
+                                       .font = font,
+                                       .colour = QColor(10, 20, 30),
+                                       .outlineColour = QColor(200, 100, 0),
+                                       .outlineWidth = 3,
+                                       .shadow = true};
+    turned.PlaceLettering(NoisePicture(30, 20, 40), GreyNoise(30, 20, 41), lettering);
+    turned.SetAngle(turned.TopLayer()->slot, 270);
     return {{"rich", RichCard()},
+            {"turned, mirrored and lettered", turned},
             {"cleared for a new task", cleared},
             {"only a backdrop", Composition(QSize(64, 48), NoisePicture(7, 5, 24))},
             {"every slot in use", full}};
@@ -60,6 +75,17 @@ TEST(CardFileRoundTripTest, EveryCardReadsBackEqualRendersIdenticallyAndWritesTh
         EXPECT_EQ(festoon::CardPicture(read), festoon::CardPicture(card));
         EXPECT_EQ(festoon::EncodeCardFile(read), file);
     }
+}
+
+TEST(CardFileRoundTripTest, AFileOfTheFirstVersionOpensWithItsObjectsUpright) {
+    const Composition card = RichCard();
+    const festoon::ZipReader zip = festoon::ZipReader::FromBytes(festoon::EncodeCardFile(card));
+    QString stack = QString::fromUtf8(zip.Read(QStringLiteral("stack.xml"), 1 << 20));
+    ASSERT_TRUE(stack.contains(QStringLiteral("festoon:version=\"2\"")));
+    ASSERT_FALSE(stack.contains(QStringLiteral("festoon:angle")));
+    stack.replace(QStringLiteral("festoon:version=\"2\""), QStringLiteral("festoon:version=\"1\""));
+    EXPECT_TRUE(festoon::DecodeCardFile(festoon::test::Replaced(
+                    festoon::EncodeCardFile(card), QStringLiteral("stack.xml"), stack.toUtf8())) == card);
 }
 
 TEST(CardFileRoundTripTest, APictureSharedByObjectsIsStoredOnceAndSharedAgainWhenRead) {

@@ -2,7 +2,7 @@
 #include "tests/catalogs/TestCard.h"
 
 #include "core/CardRendering.h"
-#include "core/TextMask.h"
+#include "core/LetteringPicture.h"
 
 #include <stdexcept>
 #include <string>
@@ -13,8 +13,14 @@ void TestCard::PlaceArtwork(const QImage& picture, const QImage& mask, int divis
     card.PlaceArtwork(picture, mask, divisor);
 }
 
-void TestCard::PlaceLettering(const QString& text, const QFont& font, const QColor& colour) {
-    card.PlaceLettering(festoon::RenderTextMask(text, font), colour);
+void TestCard::PlaceLettering(const festoon::Lettering& lettering) {
+    const festoon::LetteringPicture drawn = festoon::DrawLettering(lettering);
+    card.PlaceLettering(drawn.picture, drawn.mask, lettering);
+}
+
+void TestCard::ReplaceLettering(int slot, const festoon::Lettering& lettering) {
+    const festoon::LetteringPicture drawn = festoon::DrawLettering(lettering);
+    card.ReplaceLettering(slot, drawn.picture, drawn.mask, lettering);
 }
 
 void TestCard::MaskPhoto(const QImage& mask) {

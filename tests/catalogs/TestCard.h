@@ -20,7 +20,8 @@ class TestCard final : public CardActions {
     TestCard();
 
     void PlaceArtwork(const QImage& picture, const QImage& mask, int divisor) override;
-    void PlaceLettering(const QString& text, const QFont& font, const QColor& colour) override;
+    void PlaceLettering(const festoon::Lettering& lettering) override;
+    void ReplaceLettering(int slot, const festoon::Lettering& lettering) override;
     void MaskPhoto(const QImage& mask) override;
     void LayFrame(const QImage& picture, const QImage& mask) override;
 

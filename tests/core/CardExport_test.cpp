@@ -71,6 +71,8 @@ Composition EveryKindOfPart(QSize canvas) {
     card.PlaceArtwork(SmoothPicture(360, 240, 4.0), festoon::testing::SoftOvalMask(360, 240), 3);
     card.PlaceObject(QRect(300, 200, 200, 80), SmoothPicture(200, 80, 5.0),
                      festoon::testing::SoftOvalMask(200, 80));
+    card.SetAngle(card.SelectedSlot(), 30); // exports turn it as the canvas does
+    card.Mirror(card.SelectedSlot(), true);
     card.LayFrame(SmoothPicture(500, 300, 3.0), festoon::testing::SoftOvalMask(500, 300));
     return card;
 }

@@ -1,7 +1,26 @@
 """What the canvas must show, computed from the files a test placed with the program's pixel rules
 written out plainly, and where the selection marks show the selected object."""
 
+import math
+
 from harness import Failure
+
+TURN_ONE = 1 << 16  # the turn's cosine and sine are kept in 1/65536ths
+
+
+def rounded(value):
+    """To the nearest whole number, halves away from zero."""
+    return math.floor(value + 0.5) if value >= 0 else -math.floor(-value + 0.5)
+
+
+def turn_for(degrees):
+    """The fixed-point cosine and sine of a turn; quarter turns exact."""
+    angle = degrees % 360
+    exact = {0: (TURN_ONE, 0), 90: (0, TURN_ONE), 180: (-TURN_ONE, 0), 270: (0, -TURN_ONE)}
+    if angle in exact:
+        return exact[angle]
+    radians = angle * math.pi / 180.0
+    return rounded(math.cos(radians) * TURN_ONE), rounded(math.sin(radians) * TURN_ONE)
 
 
 def luminance(rgb):
@@ -32,19 +51,49 @@ class PlacedObject:
         self.source = source
         self.mask = mask
         self.passes = 2  # a recomposition blends twice; the end of a drag renders the object once
+        self.angle = 0  # turned clockwise about the centre of its bounds, in degrees
+
+    def local(self, x, y):
+        """The pixel of the bounds that canvas pixel x, y shows: its centre turned back about the centre
+        of the bounds, in half pixels and 1/65536ths; None outside the turned bounds."""
+        cosine, sine = turn_for(self.angle)
+        dx = 2 * x + 1 - (2 * self.left + self.width)
+        dy = 2 * y + 1 - (2 * self.top + self.height)
+        u = dx * cosine + dy * sine + self.width * TURN_ONE
+        v = dy * cosine - dx * sine + self.height * TURN_ONE
+        if not (0 <= u < 2 * self.width * TURN_ONE and 0 <= v < 2 * self.height * TURN_ONE):
+            return None
+        return u // (2 * TURN_ONE), v // (2 * TURN_ONE)
 
     def contains(self, x, y):
-        return self.left <= x < self.left + self.width and self.top <= y < self.top + self.height
+        return self.local(x, y) is not None
 
     def weight(self, x, y):
-        return luminance(stretched(self.mask, self.width, self.height, x - self.left, y - self.top))
+        u, v = self.local(x, y)
+        return luminance(stretched(self.mask, self.width, self.height, u, v))
+
+    def shows(self, x, y):
+        """Whether a press at x, y lands on this object: its mask is not black there."""
+        return self.contains(x, y) and self.weight(x, y) > 0
+
+    def visible_point(self, avoid=(), allowed=lambda x, y: True):
+        """A canvas point where the object shows, near its middle, outside the objects in `avoid`, where
+        `allowed` holds."""
+        cx, cy = self.left + self.width // 2, self.top + self.height // 2
+        for radius in range(0, max(self.width, self.height), 3):
+            for x, y in ((cx + radius, cy), (cx - radius, cy), (cx, cy + radius), (cx, cy - radius),
+                         (cx + radius, cy + radius), (cx - radius, cy - radius)):
+                if self.shows(x, y) and not any(other.shows(x, y) for other in avoid) and allowed(x, y):
+                    return x, y
+        raise Failure(f"{self.name} shows nowhere near its middle")
 
     def moved(self, dx, dy):
         self.left += dx
         self.top += dy
 
     def render(self, x, y, under):
-        layer = stretched(self.source, self.width, self.height, x - self.left, y - self.top)
+        u, v = self.local(x, y)
+        layer = stretched(self.source, self.width, self.height, u, v)
         return blend(layer, under, self.weight(x, y), self.passes)
 
 

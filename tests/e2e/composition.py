@@ -6,7 +6,7 @@ BMP, and both files checked point by point against the composition computed from
 
 import sys
 
-from canvas_model import Composition, PlacedObject, selection_bounds
+from canvas_model import Composition, PlacedObject
 from harness import Failure, make_picture, read_picture, run_test, write_bmp, write_jpeg
 from program_ui import BMP, JPEG, Festoon
 
@@ -103,18 +103,11 @@ def run(session):
 
     # Lettering: typed into the text palette, its look chosen in the font dialog. The palette opens
     # active with its field taking the keys, so no click is needed before typing.
-    texts = app.open_palette("Text")
-    session.type_text("Hooray!")
-    session.click(texts.at(240 + 40, 320 + 11))
-    app.answer_font_dialog(46, "#%02x%02x%02x" % TEXT_COLOUR, bold=True)
-    app.hide_palette(texts)
-    left, top, width, height = selection_bounds(app.canvas_shot())
+    left, top, width, height = app.place_lettering("Hooray!", 46, TEXT_COLOUR, bold=True)
     if (left, top) != (14, 10) or not (150 < width < 400 and 40 < height < 120):
         raise Failure(f"the lettering landed at {left}, {top} as {width} x {height}")
-    # Into the balloon's white middle.
-    to = (balloon.left + 136 - width // 2, balloon.top + 84 - height // 2)
-    app.drag_on_canvas((left + 16, top + 16), (to[0] + 16, to[1] + 16), "moving the lettering")
-    lettering = to + (width, height)
+    # Into the balloon's white middle, pressed on a letter: between the letters a press reaches beneath.
+    lettering = app.move_lettering_into(balloon, (left, top, width, height), TEXT_COLOUR)
     model.unknown.append(lettering)
     session.screenshot("composition")
 

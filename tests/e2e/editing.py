@@ -16,7 +16,8 @@ BACKDROP_COLOUR = (90, 150, 200)
 
 def select(app, model, placed, what):
     """A click on a visible part of an object selects it and puts it on top."""
-    app.click_on_canvas((placed.left + placed.width // 2, placed.top + placed.height // 2), f"selecting {what}")
+    above = model.objects[model.objects.index(placed) + 1:]
+    app.click_on_canvas(placed.visible_point(avoid=above), f"selecting {what}")
     model.raise_to_top(placed)
     app.expect_selection((placed.left, placed.top, placed.width, placed.height), f"{what} once selected")
 
@@ -67,8 +68,7 @@ def run(session):
     model.check(app.canvas_shot(), 0, "the canvas after the copy was deleted")
 
     # The Delete key deletes the topmost object while a palette (one without a text field) has the keyboard.
-    # After copying, the editing surface covers the canvas: a click beside every object sends it back,
-    # and the next click selects the balloon.
+    # A click beside every object clears the selection, and the next click selects the balloon.
     session.click(session.on_screen((1700, 100)))
     app.canvas_shot()
     select(app, model, balloon, "the balloon")

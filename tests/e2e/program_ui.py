@@ -107,6 +107,37 @@ class Festoon:
         return screen.act_and_settle(lambda: screen.click(screen.on_screen(point)), what,
                                      region=self.canvas_region())
 
+    def place_lettering(self, text, pixel_size, colour, bold=False):
+        """Types the words into the text palette (it opens with its field taking the keys), presses OK and
+        answers the font dialog; returns the lettering's bounds as its selection marks show them."""
+        texts = self.open_palette("Text")
+        self.session.type_text(text)
+        self.session.click(texts.at(240 + 40, 320 + 11))
+        self.answer_font_dialog(pixel_size, "#%02x%02x%02x" % tuple(colour), bold=bold)
+        self.hide_palette(texts)
+        return selection_bounds(self.canvas_shot())
+
+    def move_lettering_into(self, balloon, box, colour):
+        """Drags lettering of `colour` at box, pressed on a letter, into the white middle of the balloon;
+        returns its new bounds."""
+        left, top, width, height = box
+        to = (balloon.left + 136 - width // 2, balloon.top + 84 - height // 2)
+        grip = self.point_of_colour(box, colour)
+        self.drag_on_canvas(grip, (grip[0] + to[0] - left, grip[1] + to[1] - top), "moving the lettering")
+        return to + (width, height)
+
+    def point_of_colour(self, box, colour):
+        """A canvas point inside box (left, top, width, height) that shows exactly `colour`, with the same
+        colour all around it, nearest the box's middle."""
+        shot = self.canvas_shot()
+        left, top, width, height = box
+        points = sorted(((x, y) for y in range(top + 1, top + height - 1) for x in range(left + 1, left + width - 1)),
+                        key=lambda p: abs(p[0] - left - width // 2) + abs(p[1] - top - height // 2))
+        for x, y in points:
+            if all(shot.pixel(x + dx, y + dy) == tuple(colour) for dx in (-1, 0, 1) for dy in (-1, 0, 1)):
+                return x, y
+        raise Failure(f"no point of colour {colour} in {box}")
+
     def expect_selection(self, bounds, what):
         """Checks where the selection marks show the selected object: left, top, width, height."""
         found = selection_bounds(self.canvas_shot())
@@ -128,8 +159,9 @@ class Festoon:
         return placed
 
     def move_object(self, placed, to, what):
-        """Drags the topmost object, pressed well inside it, so that its top-left corner lands at `to`."""
-        start = (placed.left + 30, placed.top + 30)
+        """Drags the topmost object, pressed where it shows near its middle, so that its top-left corner
+        lands at `to`."""
+        start = placed.visible_point()
         self.drag_on_canvas(start, (start[0] + to[0] - placed.left, start[1] + to[1] - placed.top),
                             f"moving {what}")
         placed.moved(to[0] - placed.left, to[1] - placed.top)
@@ -189,11 +221,11 @@ class Festoon:
             self.session.key("alt+b")
         if underline:
             self.session.key("alt+u")
-        # The focus order runs size, Bold, Italic, Underline, Strikeout, Colour..., colour name, OK.
+        # The focus order runs size, Bold, Italic, Underline, Strikeout, Colour..., colour name; Enter is OK.
         self.session.key("alt+z", *(["Tab"] * 6), "ctrl+a")
         self.session.type_text(colour_name)
         self.session.screenshot("font-dialog")
-        self.session.key("Tab", "space")
+        self.session.key("Return")
         self.session.wait_window_gone(dialog, "the font dialog")
 
     def first_line_of_text(self, box):

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -237,6 +238,41 @@ TEST(RealDialogs, FontDialogReturnsSizeStyleAndColourAndStartsFromTheLastChoice)
     EXPECT_FALSE(font.Execute(nullptr));
     EXPECT_EQ(sizeShown, 40);
     EXPECT_EQ(font.Color, QColor(255, 0, 0));
+}
+
+TEST(RealDialogs, FontDialogAddsOutlineAndShadowPreviewsOnGreyAndKeepsItsSize) {
+    FontDialog font;
+    font.Color = QColor(255, 255, 255);
+    QColor groundColour;
+    WhenModalShows([&](QWidget* modal) {
+        auto* preview = modal->findChild<QLabel*>(QStringLiteral("fontPreview"));
+        ASSERT_NE(preview, nullptr);
+        // White lettering on the preview's ground: the ground is a middle grey, on which it reads.
+        const QImage shown = preview->pixmap().toImage();
+        ASSERT_FALSE(shown.isNull());
+        groundColour = shown.pixelColor(0, 0);
+        modal->findChild<QSpinBox*>(QStringLiteral("fontOutlineWidth"))->setValue(5);
+        modal->findChild<QCheckBox*>(QStringLiteral("fontShadow"))->setChecked(true);
+        modal->resize(modal->width() + 90, modal->height() + 60);
+        modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    ASSERT_TRUE(font.Execute(nullptr));
+    EXPECT_GT(groundColour.lightness(), 80);
+    EXPECT_LT(groundColour.lightness(), 180);
+    EXPECT_EQ(font.OutlineWidth, 5);
+    EXPECT_TRUE(font.Shadow);
+    const QSize left = font.Size;
+
+    QSize opened;
+    int outlineShown = 0;
+    WhenModalShows([&](QWidget* modal) {
+        opened = modal->size();
+        outlineShown = modal->findChild<QSpinBox*>(QStringLiteral("fontOutlineWidth"))->value();
+        modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+    });
+    EXPECT_FALSE(font.Execute(nullptr));
+    EXPECT_EQ(opened, left);
+    EXPECT_EQ(outlineShown, 5);
 }
 
 TEST(RealDialogs, YesNoBoxCarriesTheApplicationTitle) {
