@@ -23,10 +23,12 @@ int RandomSlot(std::mt19937& random, const Composition& card) {
 }
 
 // One operation a user could perform, mostly the frequent ones; now and then one that changes
-// everything, or a card from earlier in the sequence as undo gives it.
+// everything, or a card from earlier in the sequence as undo gives it. Objects are turned, mirrored and
+// restacked too, and turned back upright as often, so that sequences pass between cards that render in
+// bands and cards that do not.
 void RandomOperation(Composition& card, std::mt19937& random, const QList<Composition>& earlier) {
     const QSize canvas = card.CanvasSize();
-    switch (Between(random, 0, 20)) {
+    switch (Between(random, 0, 26)) {
     case 0:
     case 1:
         PlaceRandomObject(card, random);
@@ -75,6 +77,24 @@ void RandomOperation(Composition& card, std::mt19937& random, const QList<Compos
         if (!earlier.isEmpty()) {
             card = earlier[Between(random, 0, int(earlier.size()) - 1)];
         }
+        break;
+    case 20:
+    case 21: {
+        const int slot = RandomSlot(random, card);
+        card.SetAngle(slot, Between(random, 0, 1) == 0 ? 0.0 : Between(random, -180, 180));
+        break;
+    }
+    case 22:
+        card.Mirror(RandomSlot(random, card), Between(random, 0, 1) == 0);
+        break;
+    case 23:
+        card.BringForward(RandomSlot(random, card));
+        break;
+    case 24:
+        card.SendBackward(RandomSlot(random, card));
+        break;
+    case 25:
+        card.SendToBack(RandomSlot(random, card));
         break;
     default:
         if (Between(random, 0, 5) == 0) {
