@@ -5,6 +5,7 @@
 
 #include "core/Bitmap.h"
 #include "core/FrameBlend.h"
+#include "core/LetteringPicture.h"
 #include "core/ObjectAlpha.h"
 #include "core/ParallelTasks.h"
 #include "core/PictureDecoding.h"
@@ -82,7 +83,30 @@ QRect ExportBounds(const QRect& bounds, QSize canvas, QSize size) {
     return {left, top, std::max(1, right - left), std::max(1, bottom - top)};
 }
 
+// Lettering enlarged is drawn again in its font at the size it needs, sharp; at most this many pixels,
+// beyond which it is enlarged from that.
+constexpr qint64 kMostLetteringPixels = 64LL * 1024 * 1024;
+
+// How much larger than its own picture an object of `size` shows lettering, or 1 when it shows it no
+// larger.
+double LetteringScale(const Layer& layer, QSize size) {
+    if (!layer.lettering || layer.picture.isNull()) {
+        return 1.0;
+    }
+    const QSize own = layer.picture.size();
+    double scale = std::max(static_cast<double>(size.width()) / own.width(),
+                            static_cast<double>(size.height()) / own.height());
+    const double most =
+        std::sqrt(static_cast<double>(kMostLetteringPixels) / (double(own.width()) * own.height()));
+    return std::max(1.0, std::min(scale, most));
+}
+
 ExportedObject ExportObject(const Layer& layer, QSize size, DecodeControl* control) {
+    if (const double scale = LetteringScale(layer, size); scale > 1.0) {
+        const LetteringPicture drawn = DrawLettering(*layer.lettering, scale);
+        ThrowIfCancelled(control);
+        return {ResampleBitmap(drawn.picture, size), ResampleBitmap(drawn.mask, size)};
+    }
     QImage picture = DecodedOrNull(layer.original, size, control);
     if (picture.isNull()) {
         picture = layer.picture;

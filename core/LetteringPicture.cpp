@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace festoon {
@@ -24,13 +25,39 @@ QStringList Lines(const QString& text) {
     return text.split(QLatin1Char('\n'));
 }
 
-int Padding(const Lettering& lettering) {
-    return std::clamp(lettering.outlineWidth, 0, Lettering::kMaxOutlineWidth) +
-           (lettering.shadow ? kShadowBlur : 0);
+// The lengths the lettering is drawn with, in pixels, at `scale` times its own size.
+struct Measures {
+    QFont font;
+    double outline = 0; // the outline's width
+    int shadowOffset = 0;
+    int shadowBlur = 0;
+    int padding = 0; // room on every side for the outline and the shadow's blur
+};
+
+int Scaled(int length, double scale) {
+    return static_cast<int>(std::lround(length * scale));
 }
 
-int ShadowRoom(const Lettering& lettering) {
-    return lettering.shadow ? kShadowOffset : 0;
+QFont ScaledFont(QFont font, double scale) {
+    if (scale == 1.0) {
+        return font;
+    }
+    if (font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, Scaled(font.pixelSize(), scale)));
+    } else {
+        font.setPointSizeF(font.pointSizeF() * scale);
+    }
+    return font;
+}
+
+Measures MeasuresAt(const Lettering& lettering, double scale) {
+    Measures measures;
+    measures.font = ScaledFont(lettering.font, scale);
+    measures.outline = std::clamp(lettering.outlineWidth, 0, Lettering::kMaxOutlineWidth) * scale;
+    measures.shadowOffset = lettering.shadow ? Scaled(kShadowOffset, scale) : 0;
+    measures.shadowBlur = lettering.shadow ? Scaled(kShadowBlur, scale) : 0;
+    measures.padding = static_cast<int>(std::ceil(measures.outline)) + measures.shadowBlur;
+    return measures;
 }
 
 QFontMetrics Metrics(const QFont& font) {
@@ -38,8 +65,8 @@ QFontMetrics Metrics(const QFont& font) {
     return QFontMetrics(font, &device);
 }
 
-QSize TextSize(const Lettering& lettering) {
-    const QFontMetrics metrics = Metrics(lettering.font);
+QSize TextSize(const Lettering& lettering, const QFont& font) {
+    const QFontMetrics metrics = Metrics(font);
     const QStringList lines = Lines(lettering.text);
     int width = 1;
     for (const QString& line : lines) {
@@ -56,12 +83,13 @@ QImage Surface(QSize size) {
 }
 
 // The letters drawn with a pen of `colour`, their first line's top-left at `origin`.
-QImage Letters(const Lettering& lettering, QSize size, QPoint origin, const QColor& colour) {
+QImage Letters(const Lettering& lettering, const QFont& font, QSize size, QPoint origin,
+               const QColor& colour) {
     QImage surface = Surface(size);
     QPainter painter(&surface);
-    painter.setFont(lettering.font);
+    painter.setFont(font);
     painter.setPen(colour);
-    const QFontMetrics metrics = Metrics(lettering.font);
+    const QFontMetrics metrics = Metrics(font);
     int baseline = origin.y() + metrics.ascent();
     for (const QString& line : Lines(lettering.text)) {
         painter.drawText(origin.x(), baseline, line);
@@ -70,22 +98,22 @@ QImage Letters(const Lettering& lettering, QSize size, QPoint origin, const QCol
     return surface;
 }
 
-QImage Outline(const Lettering& lettering, QSize size, QPoint origin) {
+QImage Outline(const Lettering& lettering, const Measures& measures, QSize size, QPoint origin) {
     QImage surface = Surface(size);
-    if (lettering.outlineWidth <= 0) {
+    if (measures.outline <= 0) {
         return surface;
     }
     QPainterPath path;
-    const QFontMetrics metrics = Metrics(lettering.font);
+    const QFontMetrics metrics = Metrics(measures.font);
     int baseline = origin.y() + metrics.ascent();
     for (const QString& line : Lines(lettering.text)) {
-        path.addText(origin.x(), baseline, lettering.font, line);
+        path.addText(origin.x(), baseline, measures.font, line);
         baseline += metrics.lineSpacing();
     }
     QPainter painter(&surface);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.strokePath(
-        path, QPen(Qt::white, 2.0 * lettering.outlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.strokePath(path,
+                       QPen(Qt::white, 2.0 * measures.outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.fillPath(path, Qt::white);
     return surface;
 }
@@ -116,21 +144,22 @@ std::vector<int> Blurred(std::vector<int> coverage, int w, int h, int radius) {
 }
 
 // The shadow's coverage: the letters and their outline, moved down and right and softened.
-std::vector<int> Shadow(const QImage& letters, const QImage& outline, bool shown) {
+std::vector<int> Shadow(const QImage& letters, const QImage& outline, bool shown, const Measures& measures) {
     const int w = letters.width(), h = letters.height();
     std::vector<int> coverage(static_cast<size_t>(w) * static_cast<size_t>(h), 0);
     if (!shown) {
         return coverage;
     }
-    for (int y = kShadowOffset; y < h; ++y) {
-        const auto* l = reinterpret_cast<const QRgb*>(letters.constScanLine(y - kShadowOffset));
-        const auto* o = reinterpret_cast<const QRgb*>(outline.constScanLine(y - kShadowOffset));
-        for (int x = kShadowOffset; x < w; ++x) {
-            const int a = std::max(qAlpha(l[x - kShadowOffset]), qAlpha(o[x - kShadowOffset]));
+    const int offset = measures.shadowOffset;
+    for (int y = offset; y < h; ++y) {
+        const auto* l = reinterpret_cast<const QRgb*>(letters.constScanLine(y - offset));
+        const auto* o = reinterpret_cast<const QRgb*>(outline.constScanLine(y - offset));
+        for (int x = offset; x < w; ++x) {
+            const int a = std::max(qAlpha(l[x - offset]), qAlpha(o[x - offset]));
             coverage[static_cast<size_t>(y * w + x)] = a * kShadowOpacity / 255;
         }
     }
-    return Blurred(std::move(coverage), w, h, kShadowBlur);
+    return Blurred(std::move(coverage), w, h, measures.shadowBlur);
 }
 
 int Mix(int below, int above, int cover) {
@@ -158,20 +187,21 @@ struct Mixing {
 
 } // namespace
 
-QSize LetteringExtent(const Lettering& lettering) {
-    const int pad = Padding(lettering), room = ShadowRoom(lettering);
-    return TextSize(lettering) + QSize(2 * pad + room, 2 * pad + room);
+QSize LetteringExtent(const Lettering& lettering, double scale) {
+    const Measures measures = MeasuresAt(lettering, scale);
+    const int room = 2 * measures.padding + measures.shadowOffset;
+    return TextSize(lettering, measures.font) + QSize(room, room);
 }
 
-LetteringPicture DrawLettering(const Lettering& lettering) {
-    const QSize size = LetteringExtent(lettering);
-    const int pad = Padding(lettering);
-    const QPoint origin(pad, pad);
+LetteringPicture DrawLettering(const Lettering& lettering, double scale) {
+    const Measures measures = MeasuresAt(lettering, scale);
+    const QSize size = LetteringExtent(lettering, scale);
+    const QPoint origin(measures.padding, measures.padding);
     // Drawn with two pens: where both give the same pixel the font drew it in its own colours (emoji).
-    const QImage dark = Letters(lettering, size, origin, Qt::black);
-    const QImage light = Letters(lettering, size, origin, Qt::white);
-    const QImage outline = Outline(lettering, size, origin);
-    const std::vector<int> shadow = Shadow(light, outline, lettering.shadow);
+    const QImage dark = Letters(lettering, measures.font, size, origin, Qt::black);
+    const QImage light = Letters(lettering, measures.font, size, origin, Qt::white);
+    const QImage outline = Outline(lettering, measures, size, origin);
+    const std::vector<int> shadow = Shadow(light, outline, lettering.shadow, measures);
     const QRgb textColour = lettering.colour.rgb(), outlineColour = lettering.outlineColour.rgb();
 
     LetteringPicture result{MakeBitmap(size.width(), size.height()), MakeBitmap(size.width(), size.height())};

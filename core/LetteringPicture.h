@@ -16,10 +16,11 @@ struct LetteringPicture {
 };
 
 // The size the lettering is drawn at: the widest line by the lines' height, plus room for the outline
-// and the shadow; for one plain line, TextExtent.
-[[nodiscard]] QSize LetteringExtent(const Lettering& lettering);
+// and the shadow; for one plain line, TextExtent. At a `scale` other than 1, the font, the outline and
+// the shadow are that many times larger (an export redraws lettering sharp at its own size).
+[[nodiscard]] QSize LetteringExtent(const Lettering& lettering, double scale = 1.0);
 
 // Both 24-bit, of LetteringExtent.
-[[nodiscard]] LetteringPicture DrawLettering(const Lettering& lettering);
+[[nodiscard]] LetteringPicture DrawLettering(const Lettering& lettering, double scale = 1.0);
 
 } // namespace festoon

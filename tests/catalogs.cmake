@@ -14,6 +14,7 @@ festoon_add_tests(festoon_catalogs_tests
     catalogs/Unitflower_test.cpp
     catalogs/UnitText_test.cpp
     core/LetteringPicture_test.cpp
+    core/LetteringExport_test.cpp
   LIBS festoon_catalogs festoon_test_support festoon_widget_test_main Qt6::Test)
 
 # The palettes as the program makes them, with the real main window.
