@@ -23,7 +23,9 @@
 #include "app/EditZones.h"
 
 #include <QImage>
+#include <QMenu>
 #include <QPoint>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
@@ -39,7 +41,7 @@ class EditingSurface;
 class QAction;
 class QFrame;
 class QKeySequence;
-class QMenu;
+
 class TFlatButton;
 class TImg;
 class TImgBtn;
@@ -291,7 +293,7 @@ class TFormMain : public QWidget, public CardActions {
     std::unique_ptr<festoon::LiveDrag> live_;
     // The card before the gesture under way, while one is.
     std::optional<festoon::Composition> stepStart_;
-    QMenu* objectMenu_ = nullptr;
+    QPointer<QMenu> objectMenu_; // null once the menu closes and deletes itself
     std::unique_ptr<festoon::PictureLoading> loading_;
     std::unique_ptr<CardExporting> exporting_;
     // What the Export dialog offers first: the last choice, three times the canvas as JPEG at first.

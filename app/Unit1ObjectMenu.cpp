@@ -141,7 +141,6 @@ void TFormMain::CanvasMenuAsked(QPoint position, QPoint global) {
     objectMenu_->setObjectName(QStringLiteral("ObjectMenu"));
     objectMenu_->setAttribute(Qt::WA_DeleteOnClose);
     objectMenu_->setStyleSheet(QString::fromLatin1(kMenuStyle));
-    connect(objectMenu_, &QObject::destroyed, this, [this] { objectMenu_ = nullptr; });
     const auto add = [this](const QString& text, const QString& name, void (TFormMain::*command)(),
                             bool enabled = true) {
         QAction* action = objectMenu_->addAction(text);
