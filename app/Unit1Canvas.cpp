@@ -41,18 +41,19 @@ void TFormMain::ShowCard() {
     // Only what changed is composed and painted again: what the rendering touched, and where the
     // selection marks were and are now.
     QRegion changed = renderer_.Render(card_);
-    QRect marked;
+    std::optional<festoon::Placement> marked;
     if (card_.SelectionMarked()) {
         if (const festoon::Layer* selected = card_.LayerInSlot(card_.SelectedSlot())) {
-            marked = SelectionMarksExtent(festoon::PlacementOf(*selected));
+            marked = festoon::PlacementOf(*selected);
         }
     }
+    const QRect markedBounds = marked ? SelectionMarksExtent(*marked) : QRect();
     changed += markedBounds_;
-    changed += marked;
-    markedBounds_ = marked;
+    changed += markedBounds;
+    markedBounds_ = markedBounds;
     festoon::UpdateShownCanvas(shownCanvas_, renderer_.Rendered(), card_, changed);
-    if (!marked.isEmpty()) {
-        DrawSelectionMarks(shownCanvas_, festoon::PlacementOf(*card_.LayerInSlot(card_.SelectedSlot())));
+    if (marked) {
+        DrawSelectionMarks(shownCanvas_, *marked);
     }
     ImTouMing->UpdateCanvas(shownCanvas_, changed);
 }

@@ -85,10 +85,11 @@ void TFormMain::CanvasMoved(QPoint position, bool buttonHeld, Qt::KeyboardModifi
 
 void TFormMain::EndLiveDrag() {
     if (live_) {
+        // The surface showed the card without the dragged object and its marks; those places show the
+        // card as it was again, which ShowCard then brings up to date where the card changed.
+        const QRegion hidden = QRegion(festoon::ShownRect(live_->Dragged())) + markedBounds_;
         live_.reset();
-        // The surface showed the card without the dragged object; it shows the card as it was again,
-        // which ShowCard then brings up to date where the card changed.
-        ImTouMing->ShowCanvas(shownCanvas_);
+        ImTouMing->UpdateCanvas(shownCanvas_, hidden);
     }
     ImTouMing->HideLivePiece();
 }
